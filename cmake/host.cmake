@@ -1,0 +1,68 @@
+include(ExternalProject)
+enable_testing()
+
+# --- The two Windows builds of the same sources -----------------------------
+foreach(arch i686 x86_64)
+    ExternalProject_Add(windows_${arch}
+        SOURCE_DIR ${CMAKE_SOURCE_DIR}
+        BINARY_DIR ${CMAKE_BINARY_DIR}/${arch}
+        CMAKE_GENERATOR ${CMAKE_GENERATOR}
+        CMAKE_ARGS
+            -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/toolchain-${arch}.cmake
+            -DCMAKE_BUILD_TYPE=MinSizeRel
+        BUILD_ALWAYS ON
+        INSTALL_COMMAND ""
+        USES_TERMINAL_BUILD ON)
+endforeach()
+set(SHIPPED_LAUNCHER ${CMAKE_BINARY_DIR}/i686/Thundra.exe)
+set(TEST_LAUNCHER ${CMAKE_BINARY_DIR}/x86_64/Thundra.exe)
+set(WIN64_DIR ${CMAKE_BINARY_DIR}/x86_64)
+
+# --- Native: the Windows-free code under the sanitizers ---------------------
+set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+add_compile_options(-Wall -Wextra -Werror -g)
+
+add_library(portable STATIC launcher/format.cpp launcher/switches.cpp)
+target_include_directories(portable PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(portable PRIVATE ${SANITIZE})
+
+find_package(GTest REQUIRED)
+add_executable(native_tests tests/native/format_test.cpp tests/native/switches_test.cpp)
+target_compile_options(native_tests PRIVATE ${SANITIZE})
+target_link_options(native_tests PRIVATE ${SANITIZE})
+target_link_libraries(native_tests PRIVATE portable GTest::gtest_main)
+add_test(NAME native COMMAND native_tests)
+
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    # Fuzz targets for the parsers of what comes from outside; each runs for
+    # a bounded time in the test command.
+    set(FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs in the test command")
+    foreach(target switches)
+        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp launcher/format.cpp launcher/switches.cpp)
+        target_include_directories(fuzz_${target} PRIVATE ${CMAKE_SOURCE_DIR})
+        target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+        target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+        add_test(NAME fuzz_${target}
+            COMMAND fuzz_${target} -max_total_time=${FUZZ_SECONDS} -seed=1 -max_len=1024 -print_final_stats=1)
+    endforeach()
+endif()
+
+# --- Checks on the shipped exe ----------------------------------------------
+add_test(NAME launcher_imports_i686
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-imports.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
+add_test(NAME launcher_imports_x86_64
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-imports.sh x86_64-w64-mingw32-objdump ${TEST_LAUNCHER})
+add_test(NAME launcher_size
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-size.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER} 40960)
+
+# --- Under Wine: one throwaway prefix and one wineserver for the whole run --
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+set(WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/run.sh ${WINE_STATE})
+add_test(NAME wine_session_start COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh start ${WINE_STATE})
+add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_STATE})
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
+
+add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/win32/win32_tests.exe)
+add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/e2e/e2e_tests.exe --launcher=${TEST_LAUNCHER})
+set_tests_properties(win32 e2e PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)

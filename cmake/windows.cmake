@@ -1,0 +1,40 @@
+enable_language(RC)
+
+add_compile_options(-Wall -Wextra -Werror)
+# msvcrt's own formatting keeps the exe small; MinGW's ANSI stdio would add
+# some 30 KB.
+add_compile_definitions(__USE_MINGW_ANSI_STDIO=0 WIN32_LEAN_AND_MEAN)
+# Nothing but system DLLs may be imported at run time.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(LAUNCHER_FLAGS -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+
+add_library(launcher_core STATIC
+    launcher/files.cpp
+    launcher/format.cpp
+    launcher/instances.cpp
+    launcher/launch.cpp
+    launcher/menu.cpp
+    launcher/messages.cpp
+    launcher/platform.cpp
+    launcher/switches.cpp
+    setup/directories.cpp
+    setup/product_key.cpp
+    setup/uninstall.cpp
+)
+target_include_directories(launcher_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(launcher_core PRIVATE ${LAUNCHER_FLAGS} $<$<CONFIG:MinSizeRel>:-Os>)
+
+add_executable(Thundra WIN32 launcher/winmain.cpp resources/launcher.rc)
+target_compile_options(Thundra PRIVATE ${LAUNCHER_FLAGS})
+target_include_directories(Thundra PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(Thundra PRIVATE launcher_core)
+target_link_options(Thundra PRIVATE -mwindows -Wl,--gc-sections -s)
+set_source_files_properties(resources/launcher.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/launcher.manifest;${CMAKE_SOURCE_DIR}/resources/thundra.ico")
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    add_subdirectory(tests/robot)
+    add_subdirectory(tests/win32)
+    add_subdirectory(tests/e2e)
+endif()

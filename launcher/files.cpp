@@ -1,0 +1,31 @@
+#include "launcher/files.h"
+
+#include <windows.h>
+#include <string.h>
+
+#include "launcher/winmain.h"
+
+bool FileExists(const char* path)
+{
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool GetModuleDirectory(char* buf, unsigned size)
+{
+    DWORD length = GetModuleFileNameA(LauncherInstance, buf, size);
+    // A name that filled the buffer was cut: its directory would be another.
+    if (length == 0 || length >= size) {
+        buf[0] = '\0';
+        return false;
+    }
+    char* lastSlash = strrchr(buf, '\\');
+    if (lastSlash == nullptr)
+        return false;
+    // At a drive's root keep the backslash: a bare "D:" names whatever
+    // directory is current on that drive, not the drive's root.
+    if (lastSlash == buf + 2 && buf[1] == ':')
+        lastSlash[1] = '\0';
+    else
+        lastSlash[0] = '\0';
+    return true;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// True when the path names a file or a directory.
+bool FileExists(const char* path);
+
+// Fills buf with the directory the Launcher's file lies in, without a
+// trailing backslash except at a drive's root ("D:\"). False when the file
+// name can't be read whole or holds no backslash.
+bool GetModuleDirectory(char* buf, unsigned size);

@@ -1,0 +1,18 @@
+#include "launcher/platform.h"
+
+const SystemCalls RealSystemCalls = {
+    GetVersionExA,
+    GlobalMemoryStatus,
+    GetSystemMetrics,
+    GetDiskFreeSpaceA,
+    MessageBoxA,
+};
+
+SystemCalls Sys = RealSystemCalls;
+
+// The shipped build is 32-bit; records handed to the system must have the
+// sizes it expects there.
+#if defined(__i386__)
+static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA");
+static_assert(sizeof(MEMORYSTATUS) == 32, "MEMORYSTATUS");
+#endif

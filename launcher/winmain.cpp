@@ -1,0 +1,62 @@
+// Start-up: picks the Launcher's mode from its switches and its surroundings.
+#include "launcher/winmain.h"
+
+#include <string.h>
+
+#include <iterator>
+
+#include "launcher/files.h"
+#include "launcher/format.h"
+#include "launcher/instances.h"
+#include "launcher/launch.h"
+#include "launcher/menu.h"
+#include "launcher/messages.h"
+#include "launcher/product.h"
+#include "launcher/switches.h"
+#include "setup/uninstall.h"
+
+HINSTANCE LauncherInstance;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
+{
+    LauncherInstance = instance;
+
+    // The copy is what the game will receive: refuse rather than cut it.
+    char commandLine[CommandLineSize];
+    if (!FormatInto(commandLine, std::size(commandLine), "%s", arguments)) {
+        ShowFatal("The command line is too long.");
+        return 0;
+    }
+
+    char moduleDir[PathSize];
+    if (GetModuleDirectory(moduleDir, std::size(moduleDir)))
+        SetCurrentDirectoryA(moduleDir);
+
+    // Uninstall comes first: the stub lies where no autorun marker is.
+    if (TakeSwitch(commandLine, UninstallSwitch)) {
+        RunUninstall(instance, nullptr);
+        return 0;
+    }
+
+    if (!FileExists(AutorunMarker))
+        return 0;
+
+    // Held until the process ends, so a second Launcher stays quiet.
+    HANDLE launcherSemaphore;
+    if (!TakeLauncherSemaphore(&launcherSemaphore))
+        return 0;
+
+    if (IsGameRunning()) {
+        RestoreGameWindow();
+        CloseHandle(launcherSemaphore);
+        return 0;
+    }
+
+    TakeSwitch(commandLine, AutoplaySwitch);
+    if (!TakeSwitch(commandLine, NoAutoplaySwitch) && !RunMenu())
+        return 0;
+
+    LaunchGame(commandLine);
+    CloseHandle(launcherSemaphore);
+    return 0;
+}

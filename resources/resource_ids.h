@@ -1,0 +1,4 @@
+// Identifiers that bind the resource script to the code.
+#pragma once
+
+#define IDI_LAUNCHER 1

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests and the demo need.
+# Idempotent: packages already present are skipped, and apt-get update runs
+# at most once, only when something is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+    googletest libgtest-dev
+    clang libclang-rt-14-dev
+    wine wine64 xvfb xauth x11-apps imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "install-deps: installing ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,110 @@
+#include "setup/directories.h"
+
+#include <windows.h>
+#include <string.h>
+
+#include <iterator>
+
+#include "launcher/format.h"
+#include "launcher/product.h"
+
+// A REG_SZ query into buf; false when the value is missing, unreadable or
+// would not fit with its terminator.
+static bool QueryText(HKEY key, const char* name, char* buf, DWORD size)
+{
+    DWORD bytes = size;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &bytes) != ERROR_SUCCESS) {
+        buf[0] = '\0';
+        return false;
+    }
+    // A stored text need not carry its terminator; one that fills the buffer
+    // without it is too long.
+    if (bytes == size && buf[size - 1] != '\0') {
+        buf[0] = '\0';
+        return false;
+    }
+    buf[bytes < size ? bytes : size - 1] = '\0';
+    return true;
+}
+
+void GetProgramFilesDir(char* buf)
+{
+    char value[PathSize] = "";
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, WindowsCurrentVersionKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        QueryText(key, ProgramFilesValue, value, std::size(value));
+        RegCloseKey(key);
+    }
+
+    // The value is used only when every directory formed from it fits, the
+    // data directory being the longest; otherwise the fallback serves all.
+    size_t length = strlen(value);
+    const char* separator = (length > 0 && value[length - 1] == '\\') ? "" : "\\";
+    char longest[PathSize];
+    if (length == 0 ||
+        !FormatInto(longest, std::size(longest), "%s%s%s%s", value, separator, InstallSubPath, DataSubDir)) {
+        FormatInto(buf, PathSize, "%s", FallbackProgramFilesDir);
+        return;
+    }
+    FormatInto(buf, PathSize, "%s%s", value, separator);
+}
+
+bool GetDefaultInstallDir(char* buf)
+{
+    GetProgramFilesDir(buf);
+    AppendInto(buf, PathSize, "%s", InstallSubPath);
+    return true;
+}
+
+bool GetDataDir(char* buf)
+{
+    GetDefaultInstallDir(buf);
+    AppendInto(buf, PathSize, "%s", DataSubDir);
+
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProductKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return true;
+    char value[PathSize];
+    bool found = QueryText(key, DataDirectoryValue, value, std::size(value));
+    RegCloseKey(key);
+    if (found)
+        FormatInto(buf, PathSize, "%s", value);
+    return true;
+}
+
+bool EnsureDefaultInstallDir()
+{
+    char dir[PathSize];
+    GetDefaultInstallDir(dir);
+    return CreateDirectoryChain(dir);
+}
+
+bool CreateDirectoryChain(const char* path)
+{
+    char work[PathSize];
+    if (!FormatInto(work, std::size(work), "%s", path))
+        return false;
+    char built[PathSize] = "";
+    bool created = false;
+    bool anyComponent = false;
+    for (char* component = strtok(work, "\\"); component != nullptr; component = strtok(nullptr, "\\")) {
+        anyComponent = true;
+        if (!AppendInto(built, std::size(built), "%s", component))
+            return false;
+        created = CreateDirectoryA(built, nullptr) != FALSE;
+        if (!AppendInto(built, std::size(built), "\\"))
+            return false;
+    }
+    return anyComponent && created;
+}
+
+void RemoveDirectoryChain(const char* path)
+{
+    char work[PathSize];
+    if (!FormatInto(work, std::size(work), "%s", path))
+        return;
+    for (char* lastSlash = strrchr(work, '\\'); lastSlash != nullptr; lastSlash = strrchr(work, '\\')) {
+        RemoveDirectoryA(work);
+        *lastSlash = '\0';
+    }
+}

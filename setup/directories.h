@@ -1,0 +1,17 @@
+// Where the game lives on the hard disk. Every directory is a full path that
+// ends in a backslash, in a buffer of PathSize characters. None of these
+// shows a message: a value that can't be read yields the default.
+#pragma once
+
+void GetProgramFilesDir(char* buf);
+bool GetDefaultInstallDir(char* buf);
+bool GetDataDir(char* buf);
+
+// Creates the default install directory; true when it was newly created.
+bool EnsureDefaultInstallDir();
+
+// Creates every directory along path; true when the last one was newly made.
+bool CreateDirectoryChain(const char* path);
+
+// Removes path and then each parent in turn, as far as they are empty.
+void RemoveDirectoryChain(const char* path);

@@ -1,0 +1,61 @@
+// What every end-to-end test shares: the Launcher under test, a disc folder
+// to start it from, and a stand-in for a running game.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "robot.h"
+
+// The Windows path of the Launcher exe under test (--launcher=...).
+extern std::string LauncherUnderTest;
+
+// A folder under C:\thundra-e2e that holds the Launcher as "Thundra.exe"
+// and, when asked, the autorun marker. Removed again with all it holds.
+class DiscFolder {
+public:
+    explicit DiscFolder(const std::string& name, bool withMarker = true);
+    ~DiscFolder();
+    DiscFolder(const DiscFolder&) = delete;
+    DiscFolder& operator=(const DiscFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string Launcher() const { return path_ + "\\Thundra.exe"; }
+    bool ok() const { return ok_; }
+
+private:
+    std::string path_;
+    bool ok_ = false;
+};
+
+void RemoveTree(const std::string& path);
+bool WriteTextFile(const std::string& path, const std::string& text);
+bool CopyLauncherTo(const std::string& folder, bool withMarker);
+
+// Starts the Launcher with arguments from directory and answers its boxes.
+RobotRun RunLauncher(const std::string& launcher, const std::string& arguments, const std::string& directory,
+                     const std::vector<RobotRule>& script = {});
+
+// The game's marks, made by the test: the semaphore "Thundra" and a
+// minimised window of class "Thundra Window" titled "Thundra", served by a
+// thread of its own so that another process can restore it.
+class GameStandIn {
+public:
+    GameStandIn(bool semaphore, bool window);
+    ~GameStandIn();
+    GameStandIn(const GameStandIn&) = delete;
+    GameStandIn& operator=(const GameStandIn&) = delete;
+
+    bool WindowRestored() const;
+
+private:
+    static DWORD WINAPI Serve(void* self);
+    HANDLE semaphore_ = nullptr;
+    HANDLE thread_ = nullptr;
+    HANDLE ready_ = nullptr;
+    HWND window_ = nullptr;
+    DWORD threadId_ = 0;
+};
+
+// True when a named semaphore exists right now.
+bool SemaphoreExists(const char* name);

@@ -1,0 +1,41 @@
+// The robot: watches the windows of the processes it is given, records every
+// message box and dialog they show (caption, text, buttons) and answers each
+// from a script. A box that no rule expects is recorded as unexpected and
+// ends the run: it fails the test instead of hanging it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct RobotRule {
+    std::string caption;
+    std::string textPrefix;   // matches a box whose text starts with this
+    std::string button;       // the button to click, by its text without '&'
+};
+
+struct RobotBox {
+    HWND window = nullptr;
+    DWORD processId = 0;
+    std::string caption, text;
+    std::vector<std::string> buttons;
+    std::string answer;       // the button clicked, or "(unexpected)"
+    bool expected = false;
+};
+
+struct RobotRun {
+    DWORD exitCode = 0;
+    bool started = false;
+    bool timedOut = false;
+    std::vector<RobotBox> boxes;
+};
+
+// Starts commandLine (current directory: directory, or the caller's when
+// empty), answers its boxes from script and waits, at most timeoutMs, for it
+// to end. A process that outlives the wait or shows an unexpected box is
+// terminated.
+RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory,
+                      const std::vector<RobotRule>& script, DWORD timeoutMs = 20000);
+
+// One line per box, for failure messages.
+std::string DescribeBoxes(const std::vector<RobotBox>& boxes);

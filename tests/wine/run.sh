@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs one Windows program in the test run's Wine session:
+#   run.sh STATE PROGRAM.exe [ARGS...]
+# Refuses to run without the session's scratch prefix: a stray wine call
+# would otherwise make or change ~/.wine.
+set -euo pipefail
+state=$1
+shift
+if [ ! -f "$state/env" ]; then
+    echo "run.sh: no Wine session in $state (tests/wine/session.sh start)" >&2
+    exit 2
+fi
+# shellcheck disable=SC1091
+. "$state/env"
+if [ -z "${WINEPREFIX:-}" ] || [ ! -f "$WINEPREFIX/.thundra-scratch" ]; then
+    echo "run.sh: WINEPREFIX is not a scratch prefix of the test run" >&2
+    exit 2
+fi
+exec wine "$@"

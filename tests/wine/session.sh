@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# One Wine session for a whole test run:
+#   session.sh start STATE   throwaway prefix from a cached template, Xvfb, one persistent wineserver
+#   session.sh stop STATE    ends them and removes the prefix
+# STATE is a folder of the build tree; tests/wine/run.sh reads STATE/env.
+set -euo pipefail
+action=$1
+state=$(mkdir -p "$2" && cd "$2" && pwd)
+template=$state/template
+prefix=$state/prefix
+overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+
+log() { echo "wine session: $*"; }
+
+stop_session() {
+    if [ -f "$state/env" ]; then
+        # shellcheck disable=SC1091
+        (. "$state/env" && wineserver -k 2>/dev/null || true)
+    fi
+    if [ -f "$state/xvfb.pid" ]; then
+        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$state/xvfb.pid"
+    fi
+    rm -f "$state/env"
+    rm -rf "$prefix"
+}
+
+make_template() {
+    local stamp
+    stamp="$(WINEDEBUG=-all wine --version) 1"
+    if [ -f "$template/.stamp" ] && [ "$(cat "$template/.stamp")" = "$stamp" ]; then
+        return
+    fi
+    log "making the prefix template (once per build tree)"
+    rm -rf "$template"
+    export WINEPREFIX=$template WINEDEBUG=-all WINEDLLOVERRIDES=$overrides
+    wineboot -i >"$state/wineboot.log" 2>&1
+    # No window manager: without this EndDialog takes some two seconds.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A crashing program ends with its exception code instead of waiting
+    # behind Wine's crash dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    # A new prefix links Desktop, Documents and the like to the host's home:
+    # a link made by a test would land there.
+    local link
+    for link in "$template"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then
+            rm "$link"
+            mkdir "$link"
+        fi
+    done
+    echo "$stamp" >"$template/.stamp"
+    unset WINEPREFIX
+}
+
+free_display() {
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            echo "$n"
+            return
+        fi
+    done
+    return 1
+}
+
+start_session() {
+    stop_session
+    make_template
+    cp -a "$template" "$prefix"
+    touch "$prefix/.thundra-scratch"
+
+    local display
+    display=$(free_display)
+    setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
+    echo $! >"$state/xvfb.pid"
+    local tries=0
+    until [ -e "/tmp/.X11-unix/X$display" ]; do
+        tries=$((tries + 1))
+        [ $tries -le 100 ] || { log "Xvfb did not start"; cat "$state/xvfb.log"; exit 1; }
+        sleep 0.1
+    done
+
+    cat >"$state/env" <<ENV
+export WINEPREFIX='$prefix'
+export DISPLAY=':$display'
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='$overrides'
+unset WINEARCH
+ENV
+    # shellcheck disable=SC1091
+    . "$state/env"
+    # Persistent: every wine start of the run then takes milliseconds.
+    setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    log "prefix $prefix, display :$display"
+}
+
+case $action in
+    start) start_session ;;
+    stop) stop_session; log "stopped" ;;
+    *) echo "usage: session.sh start|stop STATE" >&2; exit 2 ;;
+esac
