@@ -74,22 +74,28 @@ TEST(LauncherModes, TheMarkerIsLookedForBesideTheLauncherNotInTheCurrentDirector
 
 TEST(LauncherModes, StartedFromTheRootOfADrive)
 {
-    DiscFolder disc("root", true);
-    ASSERT_TRUE(disc.ok());
-    CreateDirectoryA((disc.Path() + "\\Run").c_str(), nullptr);
-    ASSERT_TRUE(DefineDosDeviceA(0, "T:", disc.Path().c_str())) << GetLastError();
+    // The Wine session maps drive T: to this folder.
+    const std::string driveRoot = "C:\\thundra-drive-t";
+    RemoveTree(driveRoot);
+    ASSERT_TRUE(CreateDirectoryA(driveRoot.c_str(), nullptr));
+    ASSERT_TRUE(CopyLauncherTo(driveRoot, true));
+    ASSERT_TRUE(CreateDirectoryA("T:\\Run", nullptr));
 
-    // Even when the drive's own current directory is a folder without the
-    // marker, the Launcher looks in the root it lies in.
-    SetEnvironmentVariableA("=T:", "T:\\Run");
-    GameStandIn game(true, true);
-    RobotRun run = RunLauncher("T:\\Thundra.exe", "", NeutralDirectory);
-    SetEnvironmentVariableA("=T:", nullptr);
-    DefineDosDeviceA(DDD_REMOVE_DEFINITION, "T:", nullptr);
+    for (const char* driveDirectory : {"", "T:\\Run"}) {
+        SCOPED_TRACE(*driveDirectory ? "the drive's current directory is T:\\Run" : "no current directory on T:");
+        // Even when the drive's own current directory is a folder without
+        // the marker, the Launcher looks in the root it lies in.
+        SetEnvironmentVariableA("=T:", *driveDirectory ? driveDirectory : nullptr);
+        GameStandIn game(true, true);
+        RobotRun run = RunLauncher("T:\\Thundra.exe", "", NeutralDirectory);
+        SetEnvironmentVariableA("=T:", nullptr);
 
-    EXPECT_EQ(0u, run.exitCode);
-    EXPECT_TRUE(run.boxes.empty()) << DescribeBoxes(run.boxes);
-    EXPECT_TRUE(game.WindowRestored());
+        EXPECT_TRUE(run.started);
+        EXPECT_EQ(0u, run.exitCode);
+        EXPECT_TRUE(run.boxes.empty()) << DescribeBoxes(run.boxes);
+        EXPECT_TRUE(game.WindowRestored());
+    }
+    RemoveTree(driveRoot);
 }
 
 TEST(LauncherModes, ACommandLineTooLongForTheCopyIsRefusedNotCut)

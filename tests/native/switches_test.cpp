@@ -31,7 +31,7 @@ TEST(TakeSwitch, RemovesExactlyTheFirstOccurrence)
         {"c:\\x-safe\\y", "-safe", true, "c:\\x\\y"},            // inside a path
         {"\"-safe\"", "-safe", true, "\"\""},                  // quotes are not looked at
         {"-autoplay", "-noautoplay", false, "-autoplay"},
-        {"-noautoplay", "-autoplay", true, "-no"},            // a substring search, as documented
+        {"-noautoplay", "-autoplay", false, "-noautoplay"},   // no dash before "autoplay" there
         {"-uninstal", "-uninstall", false, "-uninstal"},
         {"abc", "", false, "abc"},
     };

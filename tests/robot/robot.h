@@ -24,7 +24,7 @@ struct RobotBox {
 };
 
 struct RobotRun {
-    DWORD exitCode = 0;
+    DWORD exitCode = 0xFFFFFFFF;   // stays so when the process never ran
     bool started = false;
     bool timedOut = false;
     std::vector<RobotBox> boxes;

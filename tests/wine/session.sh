@@ -70,6 +70,10 @@ start_session() {
     make_template
     cp -a "$template" "$prefix"
     touch "$prefix/.thundra-scratch"
+    # Drive T: is the folder C:\thundra-drive-t, for tests that start a
+    # program from the root of a drive. A link made from inside Wine
+    # (DefineDosDevice) is not followed by its file calls.
+    ln -s ../drive_c/thundra-drive-t "$prefix/dosdevices/t:"
 
     local display
     display=$(free_display)
