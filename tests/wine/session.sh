@@ -2,11 +2,12 @@
 # One Wine session for a whole test run:
 #   session.sh start STATE   throwaway prefix from a cached template, Xvfb, one persistent wineserver
 #   session.sh stop STATE    ends them and removes the prefix
-# STATE is a folder of the build tree; tests/wine/run.sh reads STATE/env.
+# STATE is a folder of the build tree; tests/wine/run.sh reads STATE/env. The
+# template is made once and shared by the sessions of one build tree.
 set -euo pipefail
 action=$1
 state=$(mkdir -p "$2" && cd "$2" && pwd)
-template=$state/template
+template=$(dirname "$state")/wine-template
 prefix=$state/prefix
 overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 
@@ -34,7 +35,7 @@ make_template() {
     log "making the prefix template (once per build tree)"
     rm -rf "$template"
     export WINEPREFIX=$template WINEDEBUG=-all WINEDLLOVERRIDES=$overrides
-    wineboot -i >"$state/wineboot.log" 2>&1
+    wineboot -i >"$state/wineboot.log" 2>&1 </dev/null
     # No window manager: without this EndDialog takes some two seconds.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # A crashing program ends with its exception code instead of waiting
