@@ -48,10 +48,10 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 
 # --- Checks on the shipped exe ----------------------------------------------
-add_test(NAME launcher_imports_i686
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-imports.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
-add_test(NAME launcher_imports_x86_64
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-imports.sh x86_64-w64-mingw32-objdump ${TEST_LAUNCHER})
+add_test(NAME launcher_runtime_i686
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
+add_test(NAME launcher_runtime_x86_64
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh x86_64-w64-mingw32-objdump ${TEST_LAUNCHER})
 add_test(NAME launcher_size
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-size.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER} 40960)
 
@@ -65,4 +65,6 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE
 
 add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/win32/win32_tests.exe)
 add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/e2e/e2e_tests.exe --launcher=${TEST_LAUNCHER})
-set_tests_properties(win32 e2e PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
+add_test(NAME e2e_robot_script
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/robot_script_test.sh ${WINE_STATE} ${WIN64_DIR}/tests/robot/robot.exe ${TEST_LAUNCHER})
+set_tests_properties(win32 e2e e2e_robot_script PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
