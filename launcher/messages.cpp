@@ -14,15 +14,20 @@ void QuitLauncher()
     exit(1);
 }
 
+// A message that does not fit is never shown cut.
+static void FormatMessageOrQuit(char* text, size_t size, const char* format, va_list args)
+{
+    if (!FormatIntoV(text, size, format, args))
+        QuitLauncher();
+}
+
 void ShowFatal(const char* format, ...)
 {
     char text[MessageSize];
     va_list args;
     va_start(args, format);
-    bool fit = FormatIntoV(text, std::size(text), format, args);
+    FormatMessageOrQuit(text, std::size(text), format, args);
     va_end(args);
-    if (!fit)
-        QuitLauncher();
     Sys.MessageBoxA(nullptr, text, FatalCaption, FatalStyle);
     AbortRequested = true;
 }
@@ -32,9 +37,9 @@ void ShowWarning(const char* format, ...)
     char text[MessageSize];
     va_list args;
     va_start(args, format);
-    bool fit = FormatIntoV(text, std::size(text), format, args);
+    FormatMessageOrQuit(text, std::size(text), format, args);
     va_end(args);
-    if (!fit || !AppendInto(text, std::size(text), "%s", ContinueQuestion))
+    if (!AppendInto(text, std::size(text), "%s", ContinueQuestion))
         QuitLauncher();
     int answer = Sys.MessageBoxA(nullptr, text, ProductName, WarningStyle);
     AbortRequested = answer == IDNO;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "robot.h"
+#include "test_files.h"
 
 // The Windows path of the Launcher exe under test (--launcher=...).
 extern std::string LauncherUnderTest;
@@ -28,8 +29,6 @@ private:
     bool ok_ = false;
 };
 
-void RemoveTree(const std::string& path);
-bool WriteTextFile(const std::string& path, const std::string& text);
 bool CopyLauncherTo(const std::string& folder, bool withMarker);
 
 // Starts the Launcher with arguments from directory and answers its boxes.

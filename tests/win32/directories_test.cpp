@@ -6,36 +6,11 @@
 
 #include "launcher/product.h"
 #include "registry_fixture.h"
+#include "test_files.h"
 
 namespace {
 
 constexpr char ScratchRoot[] = "C:\\thundra-dir-tests";
-
-bool IsDirectory(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
 
 class DirectoriesTest : public ::testing::Test {
 protected:
@@ -175,18 +150,14 @@ TEST_F(DirectoriesTest, CreateDirectoryChainRefusesWhatHasNoDirectory)
 
 TEST_F(DirectoriesTest, CreateDirectoryChainFailsOnAFileInTheWay)
 {
-    HANDLE file = CreateFileA(Scratch("\\Blocker").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    CloseHandle(file);
+    ASSERT_TRUE(WriteTextFile(Scratch("\\Blocker"), "x"));
     EXPECT_FALSE(CreateDirectoryChain(Scratch("\\Blocker\\Sub").c_str()));
 }
 
 TEST_F(DirectoriesTest, RemoveDirectoryChainTakesEmptyLevelsOnly)
 {
     ASSERT_TRUE(CreateDirectoryChain(Scratch("\\Top\\Mid\\Leaf").c_str()));
-    HANDLE file = CreateFileA(Scratch("\\Top\\keep.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    CloseHandle(file);
+    ASSERT_TRUE(WriteTextFile(Scratch("\\Top\\keep.txt"), "x"));
 
     RemoveDirectoryChain(Scratch("\\Top\\Mid\\Leaf").c_str());
     EXPECT_FALSE(IsDirectory(Scratch("\\Top\\Mid")));

@@ -1,0 +1,42 @@
+#include "test_files.h"
+
+#include <windows.h>
+
+bool IsDirectory(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+              written == text.size();
+    CloseHandle(file);
+    return ok;
+}
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
