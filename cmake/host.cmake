@@ -22,12 +22,13 @@ set(WIN64_DIR ${CMAKE_BINARY_DIR}/x86_64)
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 add_compile_options(-Wall -Wextra -Werror -g)
 
-add_library(portable STATIC launcher/format.cpp launcher/switches.cpp)
+add_library(portable STATIC launcher/format.cpp launcher/switches.cpp preflight/driver_table.cpp)
 target_include_directories(portable PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(portable PRIVATE ${SANITIZE})
 
 find_package(GTest REQUIRED)
-add_executable(native_tests tests/native/format_test.cpp tests/native/switches_test.cpp)
+add_executable(native_tests
+    tests/native/driver_table_test.cpp tests/native/format_test.cpp tests/native/switches_test.cpp)
 target_compile_options(native_tests PRIVATE ${SANITIZE})
 target_link_options(native_tests PRIVATE ${SANITIZE})
 target_link_libraries(native_tests PRIVATE portable GTest::gtest_main)
@@ -36,14 +37,19 @@ add_test(NAME native COMMAND native_tests)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     # Fuzz targets for the parsers of what comes from outside; each runs for
     # a bounded time in the test command.
-    set(FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs in the test command")
-    foreach(target switches)
-        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp launcher/format.cpp launcher/switches.cpp)
+    set(FUZZ_SECONDS 10)   # each target, in the test command
+    foreach(target switches driver_table)
+        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp
+            launcher/format.cpp launcher/switches.cpp preflight/driver_table.cpp)
         target_include_directories(fuzz_${target} PRIVATE ${CMAKE_SOURCE_DIR})
         target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+        # New inputs go to the build tree; the seeds in the source tree stay as they are.
+        set(corpus ${CMAKE_BINARY_DIR}/fuzz-corpus/${target})
+        file(MAKE_DIRECTORY ${corpus})
         add_test(NAME fuzz_${target}
-            COMMAND fuzz_${target} -max_total_time=${FUZZ_SECONDS} -seed=1 -max_len=1024 -print_final_stats=1)
+            COMMAND fuzz_${target} -max_total_time=${FUZZ_SECONDS} -seed=1 -max_len=1024 -print_final_stats=1
+                    ${corpus} ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${target})
     endforeach()
 endif()
 

@@ -10,6 +10,8 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 set(LAUNCHER_FLAGS -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
 
 add_library(launcher_core STATIC
+    crashreport/crash_report.cpp
+    crashreport/log_path.cpp
     launcher/files.cpp
     launcher/format.cpp
     launcher/instances.cpp
@@ -18,11 +20,16 @@ add_library(launcher_core STATIC
     launcher/messages.cpp
     launcher/platform.cpp
     launcher/switches.cpp
+    preflight/directx_offer.cpp
+    preflight/driver_table.cpp
+    preflight/preflight.cpp
+    preflight/video_driver.cpp
     setup/directories.cpp
     setup/product_key.cpp
     setup/uninstall.cpp
 )
 target_include_directories(launcher_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(launcher_core PUBLIC ddraw dxguid)
 target_compile_options(launcher_core PRIVATE ${LAUNCHER_FLAGS} $<$<CONFIG:MinSizeRel>:-Os>)
 
 add_executable(Thundra WIN32 launcher/winmain.cpp resources/launcher.rc)

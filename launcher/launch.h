@@ -1,6 +1,12 @@
+// The launch sequence: checks, the game image, the game and its exit code.
 #pragma once
+#include "launcher/product.h"
 
-// Runs the launch sequence with what is left of the command-line copy:
-// checks, the game image, the game and its exit code. False when the game
-// was not started.
+// Filled when the launch sequence begins; empty while the menu is shown.
+extern char DefaultInstallDir[PathSize];
+
+void LoadDefaultInstallDir();
+
+// Runs the launch sequence with what is left of the command-line copy.
+// False when the game was not started.
 bool LaunchGame(char* commandLine);

@@ -44,3 +44,8 @@ void ShowWarning(const char* format, ...)
     int answer = Sys.MessageBoxA(nullptr, text, ProductName, WarningStyle);
     AbortRequested = answer == IDNO;
 }
+
+bool AskYesNo(const char* text)
+{
+    return Sys.MessageBoxA(nullptr, text, ProductName, WarningStyle) == IDYES;
+}

@@ -16,5 +16,9 @@ constexpr char ContinueQuestion[] = "\nContinue?";
 void ShowFatal(const char* format, ...) FORMAT_CHECK(1, 2);
 void ShowWarning(const char* format, ...) FORMAT_CHECK(1, 2);
 
+// The plain Yes/No question under the product name; true on Yes. Leaves
+// the abort flag alone.
+bool AskYesNo(const char* text);
+
 // Ends the process at once with exit code 1, through the runtime's exit.
 [[noreturn]] void QuitLauncher();

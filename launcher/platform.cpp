@@ -6,6 +6,11 @@ const SystemCalls RealSystemCalls = {
     GetSystemMetrics,
     GetDiskFreeSpaceA,
     MessageBoxA,
+    GetModuleHandleA,
+    LoadLibraryA,
+    GetProcAddress,
+    DirectDrawCreate,
+    ExitWindowsEx,
 };
 
 SystemCalls Sys = RealSystemCalls;
@@ -15,4 +20,5 @@ SystemCalls Sys = RealSystemCalls;
 #if defined(__i386__)
 static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA");
 static_assert(sizeof(MEMORYSTATUS) == 32, "MEMORYSTATUS");
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
 #endif

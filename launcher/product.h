@@ -21,6 +21,10 @@ constexpr char FallbackProgramFilesDir[] = "c:\\program files\\";
 constexpr char InstallSubPath[] = "Orvane\\Thundra\\";
 constexpr char DataSubDir[] = "Data\\";
 
+// Where crash reports go; the reserved .example domain until the publisher
+// names its real mailbox.
+constexpr char BugReportAddress[] = "thundra-bugs@ostro.example";
+
 // Files of the disc, found relative to the Launcher's own directory.
 constexpr char AutorunMarker[] = "autorun.inf";
 constexpr char RunDirectorySuffix[] = "\\Run";
@@ -30,6 +34,9 @@ constexpr char PatchGameImage[] = "patch.bin";
 constexpr char TempGameImage[] = "thun.bin";
 constexpr char GameLogName[] = "thun.log";
 constexpr char NotesCommand[] = "notepad.exe run\\readme.txt";
+constexpr char DriverTableFile[] = "./run/drivers.dat";
+constexpr char DirectXSetupLibrary[] = "redist\\directx7\\dsetup.dll";
+constexpr char DirectXSetupFolder[] = "redist\\directx7";
 
 // Switches of the Launcher's own command line; the rest goes to the game.
 constexpr char UninstallSwitch[] = "-uninstall";
