@@ -69,8 +69,8 @@ add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.s
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
 
-add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/win32/win32_tests.exe)
-add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/e2e/e2e_tests.exe --launcher=${TEST_LAUNCHER})
+add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/win32_tests.exe)
+add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe --launcher=${TEST_LAUNCHER})
 add_test(NAME e2e_robot_script
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/robot_script_test.sh ${WINE_STATE} ${WIN64_DIR}/tests/robot/robot.exe ${TEST_LAUNCHER})
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/robot_script_test.sh ${WINE_STATE} ${WIN64_DIR}/tests/bin/robot.exe ${TEST_LAUNCHER})
 set_tests_properties(win32 e2e e2e_robot_script PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)

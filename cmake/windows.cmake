@@ -41,7 +41,10 @@ set_source_files_properties(resources/launcher.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/launcher.manifest;${CMAKE_SOURCE_DIR}/resources/thundra.ico")
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    # Test programs and doubles side by side, so that each finds the others.
+    set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
     add_subdirectory(tests/common)
+    add_subdirectory(tests/doubles)
     add_subdirectory(tests/robot)
     add_subdirectory(tests/win32)
     add_subdirectory(tests/e2e)

@@ -6,6 +6,7 @@ const SystemCalls RealSystemCalls = {
     GetSystemMetrics,
     GetDiskFreeSpaceA,
     MessageBoxA,
+    GetTempPathA,
     GetModuleHandleA,
     LoadLibraryA,
     GetProcAddress,

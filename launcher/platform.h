@@ -12,6 +12,7 @@ struct SystemCalls {
     BOOL(WINAPI* GetDiskFreeSpaceA)(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
                                     LPDWORD freeClusters, LPDWORD totalClusters);
     int(WINAPI* MessageBoxA)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+    DWORD(WINAPI* GetTempPathA)(DWORD size, LPSTR buffer);
     // Run-time loading: the DirectDraw module, the DirectX setup library
     // and the mail library are found through these.
     HMODULE(WINAPI* GetModuleHandleA)(LPCSTR name);

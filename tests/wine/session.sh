@@ -9,7 +9,8 @@ action=$1
 state=$(mkdir -p "$2" && cd "$2" && pwd)
 template=$(dirname "$state")/wine-template
 prefix=$state/prefix
-overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+# The mail library: a test double beside the program wins over Wine's own.
+overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b"
 
 log() { echo "wine session: $*"; }
 

@@ -1,0 +1,40 @@
+#include "double_files.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+HMODULE DoubleModule;
+
+std::string BesideDouble(const char* name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(DoubleModule, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+long ReadControl(const char* file, const char* key, long fallback)
+{
+    FILE* control = fopen(BesideDouble(file).c_str(), "r");
+    if (control == nullptr)
+        return fallback;
+    char line[256];
+    long value = fallback;
+    size_t keyLength = strlen(key);
+    while (fgets(line, sizeof line, control) != nullptr) {
+        if (strncmp(line, key, keyLength) == 0 && line[keyLength] == ' ')
+            value = strtol(line + keyLength + 1, nullptr, 0);
+    }
+    fclose(control);
+    return value;
+}
+
+void AppendRecord(const char* file, const std::string& line)
+{
+    FILE* record = fopen(BesideDouble(file).c_str(), "a");
+    if (record == nullptr)
+        return;
+    fprintf(record, "%s\n", line.c_str());
+    fclose(record);
+}
