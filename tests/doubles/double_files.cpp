@@ -32,7 +32,7 @@ long ReadControl(const char* file, const char* key, long fallback)
 
 void AppendRecord(const char* file, const std::string& line)
 {
-    FILE* record = fopen(BesideDouble(file).c_str(), "a");
+    FILE* record = fopen(BesideDouble(file).c_str(), "ab");   // "\n" line ends, read alike everywhere
     if (record == nullptr)
         return;
     fprintf(record, "%s\n", line.c_str());

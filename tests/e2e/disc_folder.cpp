@@ -25,6 +25,70 @@ DiscFolder::~DiscFolder()
     RemoveDirectoryA("C:\\thundra-e2e");
 }
 
+static bool MakeParentFolders(const std::string& path)
+{
+    for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
+        std::string folder = path.substr(0, slash);
+        if (!CreateDirectoryA(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return true;
+}
+
+bool DiscFolder::AddFile(const std::string& relative, const std::string& text) const
+{
+    std::string path = path_ + "\\" + relative;
+    return MakeParentFolders(path) && WriteTextFile(path, text);
+}
+
+bool DiscFolder::AddDouble(const std::string& double_, const std::string& relative) const
+{
+    std::string path = path_ + "\\" + relative;
+    return MakeParentFolders(path) &&
+           CopyFileA((TestProgramFolder() + "\\" + double_).c_str(), path.c_str(), FALSE);
+}
+
+std::string DiscFolder::Read(const std::string& relative) const
+{
+    std::string text;
+    HANDLE file = CreateFileA((path_ + "\\" + relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[4096];
+    DWORD got;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string full(path, length);
+    return full.substr(0, full.find_last_of('\\'));
+}
+
+constexpr char LauncherAppDefaults[] = "Software\\Wine\\AppDefaults\\Thundra.exe";
+
+WindowsVersionForLauncher::WindowsVersionForLauncher(const char* version)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, LauncherAppDefaults, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(strlen(version) + 1));
+        RegCloseKey(key);
+    }
+}
+
+WindowsVersionForLauncher::~WindowsVersionForLauncher()
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, LauncherAppDefaults);
+}
+
 RobotRun RunLauncher(const std::string& launcher, const std::string& arguments, const std::string& directory,
                      const std::vector<RobotRule>& script)
 {

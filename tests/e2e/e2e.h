@@ -21,6 +21,11 @@ public:
     DiscFolder& operator=(const DiscFolder&) = delete;
 
     const std::string& Path() const { return path_; }
+    // Writes a text file, or copies a test double from beside the tests,
+    // to a path relative to the disc folder, making its folders.
+    bool AddFile(const std::string& relative, const std::string& text) const;
+    bool AddDouble(const std::string& double_, const std::string& relative) const;
+    std::string Read(const std::string& relative) const;
     std::string Launcher() const { return path_ + "\\Thundra.exe"; }
     bool ok() const { return ok_; }
 
@@ -55,6 +60,19 @@ private:
     HWND window_ = nullptr;
     DWORD threadId_ = 0;
 };
+
+// Makes Wine report another Windows version to the Launcher (by its exe
+// name, "Thundra.exe"), for as long as it lives: "win98", "win95", "win2k".
+class WindowsVersionForLauncher {
+public:
+    explicit WindowsVersionForLauncher(const char* version);
+    ~WindowsVersionForLauncher();
+    WindowsVersionForLauncher(const WindowsVersionForLauncher&) = delete;
+    WindowsVersionForLauncher& operator=(const WindowsVersionForLauncher&) = delete;
+};
+
+// The folder of the test programs and the doubles.
+std::string TestProgramFolder();
 
 // True when a named semaphore exists right now.
 bool SemaphoreExists(const char* name);
