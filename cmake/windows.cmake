@@ -7,7 +7,10 @@ add_compile_definitions(__USE_MINGW_ANSI_STDIO=0 WIN32_LEAN_AND_MEAN)
 # Nothing but system DLLs may be imported at run time.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-set(LAUNCHER_FLAGS -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+# No unwind tables: nothing unwinds through the Launcher, and a disc's start
+# program should stay small.
+set(LAUNCHER_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
+    -ffunction-sections -fdata-sections)
 
 add_library(launcher_core STATIC
     crashreport/crash_report.cpp

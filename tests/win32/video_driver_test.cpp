@@ -75,6 +75,24 @@ TEST_F(VideoDriverTest, InstalledVersionAgainstTheListedOne)
     EXPECT_TRUE(ShownBoxes.empty()) << DescribeShown();
 }
 
+TEST_F(VideoDriverTest, TheTableIsClosedOnEveryPath)
+{
+    const char* const tables[] = {
+        "v 10de\nd 6cd 4 12 1 550\n",   // found
+        "v 10de\nd 6ce 1 1 1 1\n",      // section ends with the file
+        "v 10de\nv 1002\n",             // section ends at the next vendor
+        "v 10de\nd 6cd 4 12",            // file ends inside a device line
+        "v 10",                           // file ends inside a vendor line
+        "",
+    };
+    for (const char* table : tables) {
+        WriteTable(table);
+        GetDriverStatus();
+        // Windows refuses to delete a file that is still open.
+        EXPECT_TRUE(DeleteFileA("run\\drivers.dat")) << "left open after: " << table;
+    }
+}
+
 TEST_F(VideoDriverTest, AnOutOfDateDriverAsksAndYesGoesOn)
 {
     WriteTable("v 10de\nd 6cd 4 12 1 551\n");
