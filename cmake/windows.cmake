@@ -43,6 +43,8 @@ target_link_options(Thundra PRIVATE -mwindows -Wl,--gc-sections -s)
 set_source_files_properties(resources/launcher.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/launcher.manifest;${CMAKE_SOURCE_DIR}/resources/thundra.ico")
 
+add_subdirectory(game)
+
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     # Test programs and doubles side by side, so that each finds the others.
     set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)

@@ -5,6 +5,8 @@
 
 #include "launcher/winmain.h"
 
+HINSTANCE LauncherInstance;
+
 bool FileExists(const char* path)
 {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;

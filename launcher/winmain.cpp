@@ -15,8 +15,6 @@
 #include "launcher/switches.h"
 #include "setup/uninstall.h"
 
-HINSTANCE LauncherInstance;
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 {
     LauncherInstance = instance;

@@ -50,17 +50,7 @@ bool DiscFolder::AddDouble(const std::string& double_, const std::string& relati
 
 std::string DiscFolder::Read(const std::string& relative) const
 {
-    std::string text;
-    HANDLE file = CreateFileA((path_ + "\\" + relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char buffer[4096];
-    DWORD got;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
+    return ReadFileText(path_ + "\\" + relative);
 }
 
 std::string TestProgramFolder()

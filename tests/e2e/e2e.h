@@ -36,6 +36,38 @@ private:
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker);
 
+// The game images, mail library and Notepad a launch needs: the demo game
+// as "Run\race.bin" and "Run\debug.bin", the doubles of mapi32.dll and
+// notepad.exe beside the Launcher, where it looks first.
+bool AddLaunchFiles(const DiscFolder& disc);
+
+// The demo game's images as the build made them.
+std::string DemoGameImage(const char* name);
+
+// Points TMP and TEMP at a folder (made, and removed with all it holds) for
+// the programs started while it lives.
+class ScopedTempFolder {
+public:
+    explicit ScopedTempFolder(const std::string& path);
+    ~ScopedTempFolder();
+    ScopedTempFolder(const ScopedTempFolder&) = delete;
+    ScopedTempFolder& operator=(const ScopedTempFolder&) = delete;
+    std::string Path() const { return path_; }   // with its trailing backslash
+
+private:
+    std::string path_;
+    std::string savedTmp_, savedTemp_;
+};
+
+// The demo game's window, once it is there (at most timeoutMs), and its
+// Quit button.
+HWND WaitForGameWindow(DWORD timeoutMs = 20000);
+void ClickGameButton(HWND window, int exitCode);
+
+// Waits, at most timeoutMs, until the file exists and holds text.
+std::string WaitForFileText(const std::string& path, DWORD timeoutMs = 5000);
+std::string ReadFileText(const std::string& path);
+
 // Starts the Launcher with arguments from directory and answers its boxes.
 RobotRun RunLauncher(const std::string& launcher, const std::string& arguments, const std::string& directory,
                      const std::vector<RobotRule>& script = {});

@@ -128,11 +128,12 @@ TEST(LauncherModes, ACommandLineTooLongForTheCopyIsRefusedNotCut)
 TEST(LauncherModes, NoSemaphoreOutlivesTheLauncher)
 {
     DiscFolder disc("semaphores", true);
-    ASSERT_TRUE(disc.ok());
+    ASSERT_TRUE(disc.ok() && AddLaunchFiles(disc));
+    ScopedTempFolder temp("C:\\thundra-e2e\\semaphores-temp");
     // Wine reports Windows 7: the launch's version check asks first.
     const std::vector<RobotRule> script = {
         {"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}};
-    for (const char* arguments : {"", "-noautoplay", "-uninstall"}) {
+    for (const char* arguments : {"", "-noautoplay -exit 0", "-uninstall"}) {
         RobotRun run = RunLauncher(disc.Launcher(), arguments, NeutralDirectory, script);
         EXPECT_EQ(0u, run.exitCode) << arguments;
         EXPECT_TRUE(std::all_of(run.boxes.begin(), run.boxes.end(), [](const RobotBox& box) { return box.expected; }))

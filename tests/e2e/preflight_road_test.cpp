@@ -30,9 +30,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(disc_.ok());
+        ASSERT_TRUE(AddLaunchFiles(disc_));
         ASSERT_TRUE(disc_.AddDouble("dsetup.dll", "redist\\directx7\\dsetup.dll"));
     }
     DiscFolder disc_{"preflight"};
+    ScopedTempFolder temp_{"C:\\thundra-e2e\\preflight-temp"};
     WindowsVersionForLauncher windows98_{"win98"};
 };
 
@@ -40,7 +42,7 @@ TEST_F(PreflightRoad, DeclinedDirectXStopsBeforeTheChecks)
 {
     ASSERT_TRUE(disc_.AddFile("redist\\directx7\\dsetup-control.txt", "version 0x40007\nrevision 715\n"));
     ASSERT_TRUE(disc_.AddFile("run\\drivers.dat", OutOfDateTable));
-    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay", NeutralDirectory,
+    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory,
                                {{"DirectX Setup", UpgradeQuestion, "No"},
                                 {"DirectX Setup", "DirectX 7 was not installed", "OK"}});
     EXPECT_EQ(0u, run.exitCode);
@@ -57,7 +59,7 @@ TEST_F(PreflightRoad, AcceptedDirectXInstallsFromTheDiscAndTheChecksPass)
     ASSERT_TRUE(disc_.AddFile("redist\\directx7\\dsetup-control.txt", "version 0x40006\nsetup-result 0\n"));
     ASSERT_TRUE(disc_.AddFile("run\\drivers.dat", UpToDateTable));
     RobotRun run =
-        RunLauncher(disc_.Launcher(), "-noautoplay", NeutralDirectory, {{"DirectX Setup", UpgradeQuestion, "Yes"}});
+        RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory, {{"DirectX Setup", UpgradeQuestion, "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[DirectX Setup] " + std::string(UpgradeQuestion) + " -> Yes"}), Texts(run));
     EXPECT_EQ("DirectXSetupGetVersion\nDirectXSetupA owner=0000000000000000 folder=" + disc_.Path() +
@@ -68,7 +70,7 @@ TEST_F(PreflightRoad, AcceptedDirectXInstallsFromTheDiscAndTheChecksPass)
 TEST_F(PreflightRoad, AnOutOfDateDriverDeclinedEndsTheLauncherWithOne)
 {
     ASSERT_TRUE(disc_.AddFile("run\\drivers.dat", OutOfDateTable));
-    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay", NeutralDirectory, {{"Thundra", DriverQuestion, "No"}});
+    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory, {{"Thundra", DriverQuestion, "No"}});
     EXPECT_EQ(1u, run.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Thundra] " + std::string(DriverQuestion) + " -> No"}), Texts(run));
     ASSERT_EQ(1u, run.boxes.size());
@@ -78,14 +80,15 @@ TEST_F(PreflightRoad, AnOutOfDateDriverDeclinedEndsTheLauncherWithOne)
 TEST_F(PreflightRoad, AnOutOfDateDriverAcceptedGoesOn)
 {
     ASSERT_TRUE(disc_.AddFile("run\\drivers.dat", OutOfDateTable));
-    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay", NeutralDirectory, {{"Thundra", DriverQuestion, "Yes"}});
+    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory, {{"Thundra", DriverQuestion, "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(1u, run.boxes.size()) << DescribeBoxes(run.boxes);
 }
 
 TEST_F(PreflightRoad, NoDriverTableOnTheDisc)
 {
-    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay", NeutralDirectory,
+    ASSERT_TRUE(DeleteFileA((disc_.Path() + "\\run\\drivers.dat").c_str()));
+    RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory,
                                {{"Our Apologies", "Unable to open driver datafile", "OK"}});
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Our Apologies] Unable to open driver datafile -> OK"}), Texts(run));
@@ -95,8 +98,10 @@ TEST(PreflightRoadNT, WindowsNTSkipsTheOfferAndTheDriverTable)
 {
     // Neither the setup library nor the driver table is on this disc.
     DiscFolder disc("preflight-nt");
-    ASSERT_TRUE(disc.ok());
-    RobotRun run = RunLauncher(disc.Launcher(), "-noautoplay", NeutralDirectory,
+    ASSERT_TRUE(disc.ok() && AddLaunchFiles(disc));
+    ASSERT_TRUE(DeleteFileA((disc.Path() + "\\run\\drivers.dat").c_str()));
+    ScopedTempFolder temp("C:\\thundra-e2e\\preflight-temp");
+    RobotRun run = RunLauncher(disc.Launcher(), "-noautoplay -exit 0", NeutralDirectory,
                                {{"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Thundra] Thundra is not designed for Windows 2000\nContinue? -> Yes"}),

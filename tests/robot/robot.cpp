@@ -131,7 +131,8 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
         return run;
     run.started = true;
 
-    ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    ULONGLONG started = GetTickCount64();
+    ULONGLONG deadline = started + timeoutMs;
     while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
         if (!Poll(process.dwProcessId, script, run.boxes) || GetTickCount64() > deadline) {
             run.timedOut = GetTickCount64() > deadline;
@@ -140,6 +141,7 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
             break;
         }
     }
+    run.elapsedMs = static_cast<DWORD>(GetTickCount64() - started);
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

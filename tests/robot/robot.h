@@ -27,6 +27,7 @@ struct RobotRun {
     DWORD exitCode = 0xFFFFFFFF;   // stays so when the process never ran
     bool started = false;
     bool timedOut = false;
+    DWORD elapsedMs = 0;      // from the start to the end of the process
     std::vector<RobotBox> boxes;
 };
 
