@@ -6,4 +6,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 
 "$root/scripts/build.sh"
-ctest --test-dir "$build" --output-on-failure "$@"
+# Two at a time: the fuzz targets run beside the tests under Wine.
+ctest --test-dir "$build" --output-on-failure -j2 "$@"
