@@ -187,7 +187,7 @@ TEST_F(LaunchRoad, SafeModeAndThePatchImage)
 TEST_F(LaunchRoad, WhatTheGameIsGiven)
 {
     struct Case {
-        const char* arguments;
+        std::string arguments;
         std::string tail;   // behind the image path
     };
     const Case cases[] = {
@@ -195,6 +195,8 @@ TEST_F(LaunchRoad, WhatTheGameIsGiven)
         {"-noautoplay word", "  word"},
         {"-noautoplay -safe", "  "},
         {"-no3dfx -noautoplay \"C:\\A Path\\x\" -SAFE", "   \"C:\\A Path\\x\" -SAFE"},
+        // The whole 511-character copy reaches the game, nothing cut.
+        {"-noautoplay " + std::string(499, 'w'), "  " + std::string(499, 'w')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -253,6 +255,21 @@ TEST_F(LaunchRoad, AMissingImageNamesBothPaths)
     text = "Unable to copy race.bin!\r\n(" + disc_.Path() + "\\Run\\debug.bin --> " + TempImage() + ")";
     run = Launch("-noautoplay -safe", {{"Our Apologies", text, "OK"}});
     EXPECT_EQ(std::vector<std::string>{"[Our Apologies] " + text + " -> OK"}, After(run));
+}
+
+TEST_F(LaunchRoad, AnImageThatIsNoProgram)
+{
+    ASSERT_TRUE(disc_.AddFile("Run\\race.bin", "not a program"));
+    std::string text = "Can't start game. (" + TempImage() + "  -exit 0)";
+    RobotRun run = Launch("-noautoplay -exit 0", {{"Our Apologies", text, "OK"}});
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(std::vector<std::string>{"[Our Apologies] " + text + " -> OK"}, After(run));
+
+    // A message that would not fit its 255 characters ends the Launcher
+    // with exit code 1 and shows nothing.
+    run = Launch("-noautoplay " + std::string(250, 'x'));
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ(std::vector<std::string>{}, After(run));
 }
 
 TEST_F(LaunchRoad, AStoppedPreflightCopiesAndStartsNothing)

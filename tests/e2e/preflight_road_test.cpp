@@ -52,6 +52,7 @@ TEST_F(PreflightRoad, DeclinedDirectXStopsBeforeTheChecks)
     ASSERT_EQ(2u, run.boxes.size());
     EXPECT_EQ((std::vector<std::string>{"Yes", "No"}), run.boxes[0].buttons);
     EXPECT_EQ("DirectXSetupGetVersion\n", disc_.Read("redist\\directx7\\dsetup-calls.txt"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((temp_.Path() + "thun.bin").c_str())) << "image copied";
 }
 
 TEST_F(PreflightRoad, AcceptedDirectXInstallsFromTheDiscAndTheChecksPass)
