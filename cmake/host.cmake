@@ -22,13 +22,17 @@ set(WIN64_DIR ${CMAKE_BINARY_DIR}/x86_64)
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 add_compile_options(-Wall -Wextra -Werror -g)
 
-add_library(portable STATIC launcher/format.cpp launcher/switches.cpp preflight/driver_table.cpp)
+set(PORTABLE_SOURCES
+    launcher/format.cpp launcher/switches.cpp preflight/driver_table.cpp
+    setup/checksum.cpp setup/checksum_list_reader.cpp setup/path_rules.cpp)
+add_library(portable STATIC ${PORTABLE_SOURCES})
 target_include_directories(portable PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(portable PRIVATE ${SANITIZE})
 
 find_package(GTest REQUIRED)
 add_executable(native_tests
-    tests/native/driver_table_test.cpp tests/native/format_test.cpp tests/native/switches_test.cpp)
+    tests/native/checksum_list_test.cpp tests/native/checksum_test.cpp tests/native/driver_table_test.cpp
+    tests/native/format_test.cpp tests/native/path_rules_test.cpp tests/native/switches_test.cpp)
 target_compile_options(native_tests PRIVATE ${SANITIZE})
 target_link_options(native_tests PRIVATE ${SANITIZE})
 target_link_libraries(native_tests PRIVATE portable GTest::gtest_main)
@@ -38,9 +42,8 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     # Fuzz targets for the parsers of what comes from outside; each runs for
     # a bounded time in the test command.
     set(FUZZ_SECONDS 10)   # each target, in the test command
-    foreach(target switches driver_table)
-        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp
-            launcher/format.cpp launcher/switches.cpp preflight/driver_table.cpp)
+    foreach(target switches driver_table checksum_list)
+        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp ${PORTABLE_SOURCES})
         target_include_directories(fuzz_${target} PRIVATE ${CMAKE_SOURCE_DIR})
         target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined)

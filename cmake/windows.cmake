@@ -27,12 +27,20 @@ add_library(launcher_core STATIC
     preflight/driver_table.cpp
     preflight/preflight.cpp
     preflight/video_driver.cpp
+    setup/checksum.cpp
+    setup/checksum_list.cpp
+    setup/checksum_list_reader.cpp
     setup/directories.cpp
+    setup/file_engine.cpp
+    setup/install_path.cpp
+    setup/path_rules.cpp
     setup/product_key.cpp
+    setup/setup_state.cpp
     setup/uninstall.cpp
+    setup/verified_copy.cpp
 )
 target_include_directories(launcher_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(launcher_core PUBLIC ddraw dxguid)
+target_link_libraries(launcher_core PUBLIC ddraw dxguid comctl32 shell32 ole32)
 target_compile_options(launcher_core PRIVATE ${LAUNCHER_FLAGS} $<$<CONFIG:MinSizeRel>:-Os>)
 
 add_executable(Thundra WIN32 launcher/winmain.cpp resources/launcher.rc)

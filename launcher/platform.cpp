@@ -12,6 +12,15 @@ const SystemCalls RealSystemCalls = {
     GetProcAddress,
     DirectDrawCreate,
     ExitWindowsEx,
+    CreateFileA,
+    ReadFile,
+    WriteFile,
+    CreateDirectoryA,
+    RegCreateKeyExA,
+    RegSetValueExA,
+    MessageBeep,
+    SHBrowseForFolderA,
+    SHGetPathFromIDListA,
 };
 
 SystemCalls Sys = RealSystemCalls;

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <ddraw.h>
+#include <shlobj.h>
 
 struct SystemCalls {
     BOOL(WINAPI* GetVersionExA)(LPOSVERSIONINFOA info);
@@ -21,6 +22,22 @@ struct SystemCalls {
     HRESULT(WINAPI* DirectDrawCreate)(GUID* device, LPDIRECTDRAW* directDraw, IUnknown* outer);
     // Never called for real in a test: it ends every program of the session.
     BOOL(WINAPI* ExitWindowsEx)(UINT flags, DWORD reason);
+    // The installer's files and registry, for injecting read, write and
+    // creation failures.
+    HANDLE(WINAPI* CreateFileA)(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                DWORD disposition, DWORD flags, HANDLE templateFile);
+    BOOL(WINAPI* ReadFile)(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
+    BOOL(WINAPI* WriteFile)(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
+    BOOL(WINAPI* CreateDirectoryA)(LPCSTR path, LPSECURITY_ATTRIBUTES security);
+    LSTATUS(WINAPI* RegCreateKeyExA)(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
+                                     REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY result,
+                                     LPDWORD disposition);
+    LSTATUS(WINAPI* RegSetValueExA)(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                                    DWORD size);
+    // The install path dialog's beep and folder picker.
+    BOOL(WINAPI* MessageBeep)(UINT type);
+    PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info);
+    BOOL(WINAPI* SHGetPathFromIDListA)(PCIDLIST_ABSOLUTE list, LPSTR path);
 };
 
 extern SystemCalls Sys;

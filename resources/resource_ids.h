@@ -2,3 +2,13 @@
 #pragma once
 
 #define IDI_LAUNCHER 1
+
+// The install path dialog.
+#define IDD_INSTALL_PATH 202
+#define IDC_INSTALL_PATH 102
+#define IDC_BROWSE 104
+
+// The progress dialog of the file engine.
+#define IDD_PROGRESS 400
+#define IDC_TOTAL_BAR 401
+#define IDC_FILE_BAR 402

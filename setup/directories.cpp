@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/platform.h"
 #include "launcher/product.h"
 
 // A REG_SZ query into buf; false when the value is missing, unreadable or
@@ -91,7 +92,7 @@ bool CreateDirectoryChain(const char* path)
         anyComponent = true;
         if (!AppendInto(built, std::size(built), "%s", component))
             return false;
-        created = CreateDirectoryA(built, nullptr) != FALSE;
+        created = Sys.CreateDirectoryA(built, nullptr) != FALSE;
         if (!AppendInto(built, std::size(built), "\\"))
             return false;
     }

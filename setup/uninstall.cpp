@@ -5,3 +5,8 @@ bool RunUninstall(HINSTANCE, HWND)
 {
     return false;
 }
+
+bool FinishRemoval(HWND, const char*, const ChecksumEntry*, int)
+{
+    return false;
+}

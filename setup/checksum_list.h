@@ -1,0 +1,13 @@
+// The checksum list of the disc: which files make up the game, with the
+// checksum each must have.
+#pragma once
+#include "setup/checksum_list_reader.h"
+
+enum class ChecksumListStatus {
+    Loaded,
+    Missing,   // neither list file opens; the caller decides what to say
+    Refused,   // a list that can't be held whole; already said
+};
+
+// Loads "Run\checksum.lst", or else "Data\checksum.lst" beside the stub.
+ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count);

@@ -1,0 +1,213 @@
+#include "setup/file_engine.h"
+
+#include <commctrl.h>
+#include <string.h>
+
+#include <iterator>
+
+#include "launcher/format.h"
+#include "launcher/messages.h"
+#include "launcher/platform.h"
+#include "launcher/product.h"
+#include "resources/resource_ids.h"
+#include "setup/checksum_list.h"
+#include "setup/directories.h"
+#include "setup/install_path.h"
+#include "setup/product_key.h"
+#include "setup/setup_state.h"
+#include "setup/uninstall.h"
+#include "setup/verified_copy.h"
+
+constexpr unsigned long long InstallBytes = 272629760;   // 260 MB, whatever the list holds
+constexpr unsigned long long Megabyte = 1048576;
+constexpr int TotalStepsPerFile = 10;
+
+bool CheckDiskSpace(unsigned long long required, const char* path)
+{
+    char root[4] = "";
+    FormatInto(root, std::size(root), "%.3s", path);
+    DWORD sectorsPerCluster, bytesPerSector, freeClusters, totalClusters;
+    if (!Sys.GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) {
+        ShowFatal("This is not a valid hard drive");
+        return false;
+    }
+    unsigned long long freeBytes = static_cast<unsigned long long>(sectorsPerCluster) * bytesPerSector * freeClusters;
+    if (freeBytes >= required)
+        return true;
+    ShowFatal("%s requires %d MB of disk space\r\nThis disk has %d MB free", ProductName,
+              static_cast<int>(required / Megabyte), static_cast<int>(freeBytes / Megabyte));
+    return false;
+}
+
+INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        SendDlgItemMessageA(dialog, IDC_TOTAL_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+        SendDlgItemMessageA(dialog, IDC_FILE_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+        return TRUE;
+    case WM_COMMAND:
+        // Only a request: the engine, running inside the owner's idle
+        // handling, stops within one chunk and ends the dialog itself.
+        CancelRequested = true;
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+static void ResetPath(char* path)
+{
+    GetDataDir(path);
+}
+
+// Records the target in the product key; false (said) when it can't.
+static bool RecordDataDirectory(char* path)
+{
+    HKEY key;
+    char keyClass[] = "class";
+    if (Sys.RegCreateKeyExA(HKEY_LOCAL_MACHINE, ProductKey, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                            &key, nullptr) != ERROR_SUCCESS) {
+        ShowFatal("Can't create registry key");
+        return false;
+    }
+    LSTATUS set = Sys.RegSetValueExA(key, DataDirectoryValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
+                                     static_cast<DWORD>(strlen(path) + 1));
+    RegCloseKey(key);
+    if (set != ERROR_SUCCESS) {
+        ShowFatal("Can't set registry value");
+        return false;
+    }
+    return true;
+}
+
+// Makes the target directory, asking first; false when it is not there.
+static bool MakeDataDirectory(HWND owner, const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return true;
+    char question[512];
+    FormatInto(question, std::size(question), "The directory\r\n%s\r\ndoes not exist.\r\nCreate it?", path);
+    if (Sys.MessageBoxA(owner, question, "Create directory", MB_YESNO) != IDYES)
+        return false;
+    if (!CreateDirectoryChain(path)) {
+        Sys.MessageBoxA(owner, "Can't create directory", "Install", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
+// The listed files in the directory, for old copies and for rollback.
+static void DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        char file[PathSize];
+        if (FormatInto(file, std::size(file), "%s\\%s", directory, table[i].name))
+            DeleteFileA(file);
+    }
+}
+
+// Copies every listed file; false when one failed or the user stopped.
+static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEntry* table, int count)
+{
+    SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, count * TotalStepsPerFile));
+    SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_SETSTEP, TotalStepsPerFile, 0);
+    char savedTitle[512] = "";
+    GetWindowTextA(owner, savedTitle, std::size(savedTitle));
+
+    bool copied = true;
+    for (int i = 0; i < count && copied; ++i) {
+        char title[512];
+        FormatInto(title, std::size(title), "%s - %s", savedTitle, table[i].name);
+        SetWindowTextA(owner, title);
+
+        // A path that does not fit would name another file: it fails as a
+        // missing source does.
+        char source[PathSize], destination[PathSize];
+        bool named = FormatInto(source, std::size(source), "Run\\%s", table[i].name) &&
+                     FormatInto(destination, std::size(destination), "%s\\%s", directory, table[i].name);
+        if (!named)
+            ShowFatal("Can't open source file");
+        if (!named || !CopyVerifiedFile(source, destination, table[i].checksum, owner)) {
+            if (!CancelRequested) {
+                char error[512];
+                FormatInto(error, std::size(error), "Error installing file %s", table[i].name);
+                Sys.MessageBoxA(owner, error, "Error", MB_OK | MB_ICONEXCLAMATION);
+            }
+            copied = false;
+            break;
+        }
+        PumpMessages();
+        if (!CancelRequested) {
+            SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_STEPIT, 0, 0);
+        } else if (Sys.MessageBoxA(owner, "Abort installation?", "Install", MB_YESNO) == IDYES) {
+            copied = false;
+        } else {
+            CancelRequested = false;
+        }
+    }
+    SetWindowTextA(owner, savedTitle);
+    return copied;
+}
+
+// 1. The product key is written before anything else lands on the disk;
+//    from the directory question on, every failure but a missing list
+//    takes it away again.
+// 2. Old copies of the listed files go before the space check, so a second
+//    install over a first needs no room for both.
+// 3. Any failure in the copy loop rolls back every listed file, every
+//    directory left empty and the key: the machine is as before the run,
+//    less the old copies.
+bool RunFileEngine(HWND owner, char* path, bool remove)
+{
+    if (!remove) {
+        if (!AskInstallPath(owner, path)) {
+            ResetPath(path);
+            return false;
+        }
+        if (!RecordDataDirectory(path)) {
+            ResetPath(path);
+            return false;
+        }
+        if (!MakeDataDirectory(owner, path)) {
+            DeleteProductKey();
+            return false;
+        }
+    }
+
+    char directory[PathSize];
+    FormatInto(directory, std::size(directory), "%s", path);
+    size_t length = strlen(directory);
+    if (length > 0 && directory[length - 1] == '\\')
+        directory[length - 1] = '\0';
+
+    static ChecksumEntry table[MaxChecksumEntries];
+    int count = 0;
+    switch (LoadChecksumList(table, &count)) {
+    case ChecksumListStatus::Loaded:
+        break;
+    case ChecksumListStatus::Missing:
+        if (!remove)
+            ShowFatal("Can't open checksum.lst");
+        return false;
+    case ChecksumListStatus::Refused:
+        return false;
+    }
+    DeleteListedFiles(directory, table, count);
+    if (remove)
+        return FinishRemoval(owner, directory, table, count);
+
+    if (!CheckDiskSpace(InstallBytes, path)) {
+        DeleteProductKey();
+        return false;
+    }
+    if (CopyListedFiles(owner, directory, table, count)) {
+        Sys.MessageBoxA(owner, "Files copied successfully", "Thun", MB_OK);
+        return true;
+    }
+    DeleteListedFiles(directory, table, count);
+    RemoveDirectoryChain(directory);
+    DeleteProductKey();
+    return false;
+}

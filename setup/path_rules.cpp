@@ -1,0 +1,25 @@
+#include "setup/path_rules.h"
+
+#include <string.h>
+
+bool IsValidInstallPath(const char* path)
+{
+    return strlen(path) >= 4 && path[1] == ':' && strchr(path, '\\') != nullptr;
+}
+
+static char Lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+int ContainsNoCase(const char* text, const char* word)
+{
+    for (int at = 0; text[at] != '\0'; ++at) {
+        int i = 0;
+        while (word[i] != '\0' && text[at + i] != '\0' && Lower(text[at + i]) == Lower(word[i]))
+            ++i;
+        if (word[i] == '\0')
+            return at;
+    }
+    return -1;
+}

@@ -1,0 +1,6 @@
+#include "setup/setup_state.h"
+
+HINSTANCE SetupInstance;
+char InstallPath[PathSize];
+bool InstallBusy;
+bool CancelRequested;

@@ -1,0 +1,87 @@
+#include "setup/verified_copy.h"
+
+#include <commctrl.h>
+
+#include "launcher/messages.h"
+#include "launcher/platform.h"
+#include "setup/checksum.h"
+#include "setup/setup_state.h"
+
+constexpr DWORD ChunkSize = 262144;
+constexpr int FileBar = 402;
+
+// One buffer serves every chunk of every file.
+static unsigned char ChunkBuffer[ChunkSize];
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// The whole percentage done * 100 / size, for any 64-bit size.
+static WPARAM Percent(unsigned long long done, unsigned long long size)
+{
+    return static_cast<WPARAM>((done / size) * 100 + (done % size) * 100 / size);
+}
+
+bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress)
+{
+    HANDLE in = Sys.CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (in == INVALID_HANDLE_VALUE) {
+        ShowFatal("Can't open source file");
+        return false;
+    }
+    // Sizes are 64-bit: a file of 2 GB or more is copied whole.
+    LARGE_INTEGER sourceSize;
+    if (!GetFileSizeEx(in, &sourceSize))
+        sourceSize.QuadPart = 0;
+    unsigned long long size = static_cast<unsigned long long>(sourceSize.QuadPart);
+
+    HANDLE out = Sys.CreateFileA(destination, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) {
+        ShowFatal("Can't create file\r\nDisk may be full");
+        CloseHandle(in);
+        return false;
+    }
+
+    SendDlgItemMessageA(progress, FileBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, 0, 0);
+    SendDlgItemMessageA(progress, FileBar, PBM_SETSTEP, 1, 0);
+
+    uint32_t checksum = ChecksumStart;
+    unsigned long long done = 0;
+    while (done < size) {
+        DWORD chunk = size - done < ChunkSize ? static_cast<DWORD>(size - done) : ChunkSize;
+        DWORD moved = 0;
+        if (!Sys.ReadFile(in, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk) {
+            CancelRequested = true;
+        } else {
+            done += chunk;
+            checksum = UpdateChecksum(checksum, ChunkBuffer, chunk);
+            if (!Sys.WriteFile(out, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk)
+                CancelRequested = true;
+        }
+        SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, Percent(done, size), 0);
+        PumpMessages();
+        if (CancelRequested)
+            break;
+    }
+    CloseHandle(out);
+
+    if (CancelRequested || done != size) {
+        DeleteFileA(destination);
+        CloseHandle(in);
+        return false;
+    }
+    CloseHandle(in);
+    if (expected != 0 && checksum != expected) {
+        ShowFatal("Bad checksum (%x != %x)", checksum, expected);
+        return false;
+    }
+    return true;
+}

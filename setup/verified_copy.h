@@ -1,0 +1,16 @@
+// The copy of one game file that checks its contents on the way.
+#pragma once
+#include <windows.h>
+#include <stdint.h>
+
+// Copies source to destination in chunks, folding each into the checksum
+// between read and write, with the File bar (control 402 of progress) and
+// the message queue served after every chunk. True when the whole file was
+// copied and matches expected (0: any contents). A read or write failure or
+// a cancel raises CancelRequested and fails silently; the destination is
+// then deleted.
+bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress);
+
+// Dispatches every message waiting for the thread's windows, so that
+// dialogs repaint and Cancel works during long work.
+void PumpMessages();
