@@ -15,6 +15,7 @@ const SystemCalls RealSystemCalls = {
     CreateFileA,
     ReadFile,
     WriteFile,
+    GetFileSizeEx,
     CreateDirectoryA,
     RegCreateKeyExA,
     RegSetValueExA,

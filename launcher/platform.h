@@ -28,6 +28,7 @@ struct SystemCalls {
                                 DWORD disposition, DWORD flags, HANDLE templateFile);
     BOOL(WINAPI* ReadFile)(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
     BOOL(WINAPI* WriteFile)(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
+    BOOL(WINAPI* GetFileSizeEx)(HANDLE file, PLARGE_INTEGER size);
     BOOL(WINAPI* CreateDirectoryA)(LPCSTR path, LPSECURITY_ATTRIBUTES security);
     LSTATUS(WINAPI* RegCreateKeyExA)(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
                                      REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY result,

@@ -28,6 +28,16 @@ static void Beep()
     Sys.MessageBeep(0xFFFFFFFF);
 }
 
+// The edit control's text, unless it is too long for a path: a text read
+// cut would be another path.
+static bool ReadEditedPath(HWND dialog)
+{
+    if (GetWindowTextLengthA(GetDlgItem(dialog, IDC_INSTALL_PATH)) >= static_cast<int>(PathSize))
+        return false;
+    GetDlgItemTextA(dialog, IDC_INSTALL_PATH, EditedPath, std::size(EditedPath));
+    return true;
+}
+
 // What OK stores for a typed path: one trailing backslash taken off, "\Data"
 // unless "data" occurs anywhere, then "\".
 static bool CompleteTypedPath(char* path)
@@ -98,10 +108,9 @@ INT_PTR CALLBACK InstallPathProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            GetDlgItemTextA(dialog, IDC_INSTALL_PATH, EditedPath, std::size(EditedPath));
             // A path that would not fit completed is refused like a
             // malformed one, never cut into another.
-            if (!IsValidInstallPath(EditedPath) || !CompleteTypedPath(EditedPath)) {
+            if (!ReadEditedPath(dialog) || !IsValidInstallPath(EditedPath) || !CompleteTypedPath(EditedPath)) {
                 Beep();
                 return TRUE;
             }
@@ -112,7 +121,8 @@ INT_PTR CALLBACK InstallPathProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             EndDialog(dialog, IDCANCEL);
             return TRUE;
         case IDC_BROWSE:
-            GetDlgItemTextA(dialog, IDC_INSTALL_PATH, EditedPath, std::size(EditedPath));
+            if (!ReadEditedPath(dialog))
+                EditedPath[0] = '\0';
             if (BrowseForFolder(dialog, EditedPath)) {
                 if (CompleteInstallPath(EditedPath))
                     SetDlgItemTextA(dialog, IDC_INSTALL_PATH, EditedPath);

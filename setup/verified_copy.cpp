@@ -38,7 +38,7 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
     }
     // Sizes are 64-bit: a file of 2 GB or more is copied whole.
     LARGE_INTEGER sourceSize;
-    if (!GetFileSizeEx(in, &sourceSize))
+    if (!Sys.GetFileSizeEx(in, &sourceSize))
         sourceSize.QuadPart = 0;
     unsigned long long size = static_cast<unsigned long long>(sourceSize.QuadPart);
 

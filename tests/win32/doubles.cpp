@@ -15,7 +15,7 @@ std::string TestProgramFolder()
 
 std::string ReadTextFile(const std::string& path)
 {
-    std::ifstream file(path);
+    std::ifstream file(path, std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();

@@ -5,5 +5,5 @@
 
 std::string TestProgramFolder();
 
-// The lines of a text file, without their line ends; empty when missing.
+// A file's bytes as they are on the disk; empty when it is missing.
 std::string ReadTextFile(const std::string& path);
