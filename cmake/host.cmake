@@ -56,6 +56,11 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     endforeach()
 endif()
 
+# The checksum's speed; a benchmark that prints figures (scripts/benchmark.sh), not a test.
+add_executable(checksum_bench tests/bench/checksum_bench.cpp setup/checksum.cpp)
+target_include_directories(checksum_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(checksum_bench PRIVATE -O2)
+
 # --- Checks on the shipped exe ----------------------------------------------
 add_test(NAME launcher_runtime_i686
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Prints the speed figures: the checksum natively, and under Wine the
+# verified install of a 260 MB data set against a plain copy.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${THUNDRA_BUILD:-$root/build}
+"$root/scripts/build.sh" >/dev/null
+"$build/checksum_bench"
+state=$build/wine-bench
+"$root/tests/wine/session.sh" start "$state" >/dev/null
+trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
+"$root/tests/wine/run.sh" "$state" "$build/x86_64/tests/bin/install_bench.exe" 'C:\thundra-bench'
