@@ -22,6 +22,9 @@ const SystemCalls RealSystemCalls = {
     MessageBeep,
     SHBrowseForFolderA,
     SHGetPathFromIDListA,
+    SHGetSpecialFolderLocation,
+    GetLogicalDriveStringsA,
+    GetDriveTypeA,
 };
 
 SystemCalls Sys = RealSystemCalls;

@@ -39,6 +39,10 @@ struct SystemCalls {
     BOOL(WINAPI* MessageBeep)(UINT type);
     PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info);
     BOOL(WINAPI* SHGetPathFromIDListA)(PCIDLIST_ABSOLUTE list, LPSTR path);
+    HRESULT(WINAPI* SHGetSpecialFolderLocation)(HWND owner, int folder, PIDLIST_ABSOLUTE* list);
+    // The drives the stub looks through for the disc.
+    DWORD(WINAPI* GetLogicalDriveStringsA)(DWORD size, LPSTR buffer);
+    UINT(WINAPI* GetDriveTypeA)(LPCSTR root);
 };
 
 extern SystemCalls Sys;

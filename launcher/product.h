@@ -27,6 +27,7 @@ constexpr char BugReportAddress[] = "thundra-bugs@ostro.example";
 
 // Files of the disc, found relative to the Launcher's own directory.
 constexpr char AutorunMarker[] = "autorun.inf";
+constexpr char DiscLauncherName[] = "Thundra.exe";
 constexpr char RunDirectorySuffix[] = "\\Run";
 constexpr char NormalGameImage[] = "race.bin";
 constexpr char SafeGameImage[] = "debug.bin";
@@ -44,6 +45,8 @@ constexpr char AutoplaySwitch[] = "-autoplay";
 constexpr char NoAutoplaySwitch[] = "-noautoplay";
 constexpr char No3dfxSwitch[] = "-no3dfx";
 constexpr char SafeSwitch[] = "-safe";
+// Opens Setup without the menu.
+constexpr char SetupSwitch[] = "-setup";
 
 // Buffer sizes shared by every part of the Launcher.
 constexpr unsigned PathSize = 260;          // MAX_PATH, terminator included

@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "launcher/disc_search.h"
 #include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/instances.h"
@@ -13,6 +14,7 @@
 #include "launcher/messages.h"
 #include "launcher/product.h"
 #include "launcher/switches.h"
+#include "setup/setup_options.h"
 #include "setup/uninstall.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
@@ -36,8 +38,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
         return 0;
     }
 
-    if (!FileExists(AutorunMarker))
+    // The stub in the install directory, started from a game link.
+    if (!FileExists(AutorunMarker)) {
+        PlayFromDisc(commandLine);
         return 0;
+    }
 
     // Held until the process ends, so a second Launcher stays quiet.
     HANDLE launcherSemaphore;
@@ -51,6 +56,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     }
 
     TakeSwitch(commandLine, AutoplaySwitch);
+    if (TakeSwitch(commandLine, SetupSwitch)) {
+        RunSetup(instance, nullptr);
+        return 0;
+    }
     if (!TakeSwitch(commandLine, NoAutoplaySwitch) && !RunMenu())
         return 0;
 

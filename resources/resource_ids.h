@@ -3,6 +3,13 @@
 
 #define IDI_LAUNCHER 1
 
+// Setup's options dialog.
+#define IDD_SETUP_OPTIONS 201
+#define IDC_PLAY_FROM_CD 201
+#define IDC_HARD_DISK 202
+#define IDC_START_MENU 203
+#define IDC_DESKTOP 204
+
 // The install path dialog.
 #define IDD_INSTALL_PATH 202
 #define IDC_INSTALL_PATH 102

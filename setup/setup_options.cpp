@@ -1,0 +1,127 @@
+#include "setup/setup_options.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <iterator>
+
+#include "launcher/files.h"
+#include "launcher/format.h"
+#include "launcher/platform.h"
+#include "launcher/product.h"
+#include "resources/resource_ids.h"
+#include "setup/directories.h"
+#include "setup/file_engine.h"
+#include "setup/setup_state.h"
+#include "setup/shortcuts.h"
+
+bool RunSetup(HINSTANCE instance, HWND owner)
+{
+    CoInitialize(nullptr);
+    InitCommonControls();
+    SetupInstance = instance;
+    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETUP_OPTIONS), owner, SetupOptionsProc, 0);
+    CoUninitialize();
+    return result == IDOK;
+}
+
+bool IsHardDiskInstall()
+{
+    char dataDir[PathSize];
+    GetDataDir(dataDir);
+    char marker[PathSize];
+    return FormatInto(marker, std::size(marker), "%scommon.res", dataDir) && FileExists(marker);
+}
+
+void CenterWindow(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    MoveWindow(window, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+               width, height, TRUE);
+}
+
+// After a run that succeeded: links, stub and uninstall entry in line with
+// the boxes. Each step goes on whatever became of the one before.
+static void ReconcileShortcuts(HWND dialog)
+{
+    bool keep = IsHardDiskInstall();
+    if (IsDlgButtonChecked(dialog, IDC_START_MENU) == BST_CHECKED) {
+        keep = true;
+        if (!StartMenuLinkExists()) {
+            CopyStub();
+            CreateStartMenuLinks();
+        }
+    } else if (StartMenuLinkExists()) {
+        RemoveStartMenuLinks();
+    }
+    if (IsDlgButtonChecked(dialog, IDC_DESKTOP) == BST_CHECKED) {
+        if (!DesktopLinkExists()) {
+            CopyStub();
+            CreateDesktopLink();
+        }
+        RegisterUninstall();
+        return;
+    }
+    if (DesktopLinkExists())
+        RemoveDesktopLink();
+    if (keep) {
+        RegisterUninstall();
+    } else {
+        DeleteStub();
+        UnregisterUninstall();
+    }
+}
+
+INT_PTR CALLBACK SetupOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        CancelRequested = false;
+        InstallBusy = false;
+        GetDataDir(InstallPath);
+        CheckDlgButton(dialog, IsHardDiskInstall() ? IDC_HARD_DISK : IDC_PLAY_FROM_CD, BST_CHECKED);
+        if (StartMenuLinkExists())
+            CheckDlgButton(dialog, IDC_START_MENU, BST_CHECKED);
+        if (DesktopLinkExists())
+            CheckDlgButton(dialog, IDC_DESKTOP, BST_CHECKED);
+        CenterWindow(dialog);
+        return TRUE;
+    case WM_ENTERIDLE:
+        // The progress dialog's first idle moment: the run happens here,
+        // inside its modal loop, and pumps messages itself.
+        if (InstallBusy && wParam == MSGF_DIALOGBOX) {
+            HWND progress = reinterpret_cast<HWND>(lParam);
+            bool hardDisk = IsDlgButtonChecked(dialog, IDC_HARD_DISK) == BST_CHECKED;
+            bool done = hardDisk == IsHardDiskInstall() || RunFileEngine(progress, InstallPath, !hardDisk);
+            EndDialog(progress, done ? 1 : 2);
+        }
+        return 0;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK: {
+            if (InstallBusy)
+                return TRUE;
+            InstallBusy = true;
+            CancelRequested = false;
+            INT_PTR result = DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(IDD_PROGRESS), dialog, ProgressDialogProc, 0);
+            if (result == 1) {
+                ReconcileShortcuts(dialog);
+                EndDialog(dialog, IDOK);
+            }
+            InstallBusy = false;
+            return TRUE;
+        }
+        case IDCANCEL:
+            if (InstallBusy)
+                CancelRequested = true;
+            else
+                EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}

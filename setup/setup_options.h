@@ -1,0 +1,15 @@
+// Setup: reconciles the machine with the user's choice of disk usage and
+// shortcuts.
+#pragma once
+#include <windows.h>
+
+// Shows the setup options dialog; true when it was closed by OK.
+bool RunSetup(HINSTANCE instance, HWND owner);
+
+// True when the game's data is on the hard disk (common.res in the data
+// directory).
+bool IsHardDiskInstall();
+
+void CenterWindow(HWND window);
+
+INT_PTR CALLBACK SetupOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

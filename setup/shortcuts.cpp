@@ -1,0 +1,213 @@
+#include "setup/shortcuts.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <iterator>
+
+#include "launcher/files.h"
+#include "launcher/format.h"
+#include "launcher/messages.h"
+#include "launcher/platform.h"
+#include "launcher/product.h"
+#include "setup/directories.h"
+#include "setup/setup_state.h"
+
+constexpr char GameLinkName[] = "Thundra.lnk";
+constexpr char UninstallLinkName[] = "Uninstall Thundra.lnk";
+constexpr char StubName[] = "Thunx.exe";
+constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
+constexpr char FallbackFolder[] = "c:\\Windows\\Start Menu\\Programs\\Thun";
+constexpr int UninstallIconIndex = 32;
+
+// What a folder that can't be located leaves: the last location that
+// succeeded, or the fallback until one has.
+static char StartMenuDir[PathSize] = "c:\\Windows\\Start Menu\\Programs\\Thun";
+static char DesktopDir[PathSize] = "c:\\Windows\\Start Menu\\Programs\\Thun";
+static char StubPath[PathSize];
+
+static_assert(sizeof StartMenuDir > sizeof FallbackFolder, "fallback folder");
+
+HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,
+                       const char* iconFile, int iconIndex)
+{
+    IShellLinkA* link;
+    HRESULT status = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void**>(&link));
+    if (FAILED(status)) {
+        ShowFatal("Can't create shortcut object");
+        return status;
+    }
+    link->SetPath(target);
+    link->SetDescription(description);
+    if (arguments != nullptr)
+        link->SetArguments(arguments);
+    if (iconFile != nullptr)
+        link->SetIconLocation(iconFile, iconIndex);
+
+    IPersistFile* file;
+    status = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (FAILED(status)) {
+        ShowFatal("Can't get IPersistFile interface");
+        link->Release();
+        return status;
+    }
+    WCHAR widePath[PathSize];
+    if (MultiByteToWideChar(CP_ACP, 0, linkFile, -1, widePath, std::size(widePath)) == 0)
+        status = E_INVALIDARG;
+    else
+        status = file->Save(widePath, TRUE);
+    if (FAILED(status))
+        ShowFatal("Save(%s) failed", linkFile);
+    file->Release();
+    link->Release();
+    return status;
+}
+
+// Locates a special folder into buf; false, buf unchanged, when it can't.
+static bool LocateFolder(int folder, char* buf)
+{
+    LPITEMIDLIST list;
+    if (FAILED(Sys.SHGetSpecialFolderLocation(nullptr, folder, &list)))
+        return false;
+    char located[MAX_PATH];
+    bool found = Sys.SHGetPathFromIDListA(list, located) != FALSE;
+    CoTaskMemFree(list);
+    if (found)
+        FormatInto(buf, PathSize, "%s", located);
+    return found;
+}
+
+const char* GetStartMenuDir()
+{
+    char programs[PathSize];
+    FormatInto(programs, std::size(programs), "%s", StartMenuDir);
+    if (!LocateFolder(CSIDL_PROGRAMS, programs))
+        return StartMenuDir;
+    // A folder that would not fit with its sub-folders keeps the last one.
+    char folder[PathSize];
+    if (FormatInto(folder, std::size(folder), "%s\\%s\\%s", programs, PublisherName, ProductName))
+        FormatInto(StartMenuDir, std::size(StartMenuDir), "%s", folder);
+    return StartMenuDir;
+}
+
+const char* GetDesktopDir()
+{
+    LocateFolder(CSIDL_DESKTOP, DesktopDir);
+    return DesktopDir;
+}
+
+const char* GetStubPath()
+{
+    GetDefaultInstallDir(StubPath);
+    AppendInto(StubPath, std::size(StubPath), "%s", StubName);
+    return StubPath;
+}
+
+// The path of a link in a folder; false when it would not fit.
+static bool LinkPath(char* path, const char* folder, const char* name)
+{
+    return FormatInto(path, PathSize, "%s\\%s", folder, name);
+}
+
+bool StartMenuLinkExists()
+{
+    char path[PathSize];
+    return LinkPath(path, GetStartMenuDir(), GameLinkName) && FileExists(path);
+}
+
+bool DesktopLinkExists()
+{
+    char path[PathSize];
+    return LinkPath(path, GetDesktopDir(), GameLinkName) && FileExists(path);
+}
+
+void CreateStartMenuLinks()
+{
+    const char* folder = GetStartMenuDir();
+    const char* stub = GetStubPath();
+    char path[PathSize];
+    if (!LinkPath(path, folder, GameLinkName) ||
+        FAILED(CreateShortcut(stub, path, ProductName, nullptr, nullptr, 0)))
+        ShowFatal("Create link failed(%s)", path);
+
+    char icon[PathSize];
+    UINT length = GetSystemDirectoryA(icon, std::size(icon));
+    bool iconNamed = length > 0 && length < std::size(icon) && AppendInto(icon, std::size(icon), "\\shell32.dll");
+    if (!LinkPath(path, folder, UninstallLinkName) ||
+        FAILED(CreateShortcut(stub, path, UninstallLinkName, UninstallSwitch, iconNamed ? icon : nullptr,
+                              UninstallIconIndex)))
+        ShowFatal("Create link failed(%s)", path);
+}
+
+void CreateDesktopLink()
+{
+    char path[PathSize];
+    if (!LinkPath(path, GetDesktopDir(), GameLinkName) ||
+        FAILED(CreateShortcut(GetStubPath(), path, ProductName, nullptr, nullptr, 0)))
+        ShowFatal("Create link failed(%s)", path);
+}
+
+void RemoveStartMenuLinks()
+{
+    const char* folder = GetStartMenuDir();
+    char path[PathSize];
+    if (LinkPath(path, folder, GameLinkName))
+        DeleteFileA(path);
+    if (LinkPath(path, folder, UninstallLinkName))
+        DeleteFileA(path);
+    RemoveDirectoryChain(folder);
+}
+
+void RemoveDesktopLink()
+{
+    char path[PathSize];
+    if (LinkPath(path, GetDesktopDir(), GameLinkName))
+        DeleteFileA(path);
+}
+
+void CopyStub()
+{
+    EnsureDefaultInstallDir();
+    char launcher[PathSize];
+    DWORD length = GetModuleFileNameA(SetupInstance, launcher, std::size(launcher));
+    if (length == 0 || length >= std::size(launcher))
+        launcher[0] = '\0';
+    const char* stub = GetStubPath();
+    SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
+    if (launcher[0] == '\0' || !CopyFileA(launcher, stub, FALSE)) {
+        ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
+        return;
+    }
+    SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
+}
+
+void DeleteStub()
+{
+    DeleteFileA(GetStubPath());
+}
+
+void RegisterUninstall()
+{
+    char command[512];
+    FormatInto(command, std::size(command), "\"%s\" %s", GetStubPath(), UninstallSwitch);
+    HKEY key;
+    char keyClass[] = "class";
+    if (Sys.RegCreateKeyExA(HKEY_LOCAL_MACHINE, UninstallKey, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        ShowWarning("Can't set uninstall registry entry");
+        return;
+    }
+    if (Sys.RegSetValueExA(key, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(ProductName),
+                           sizeof ProductName) != ERROR_SUCCESS)
+        ShowWarning("Can't set uninstall display name");
+    else if (Sys.RegSetValueExA(key, "UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
+                                static_cast<DWORD>(strlen(command) + 1)) != ERROR_SUCCESS)
+        ShowWarning("Can't set uninstall value");
+    RegCloseKey(key);
+}
+
+void UnregisterUninstall()
+{
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);
+}
