@@ -14,6 +14,7 @@ constexpr char NeutralDirectory[] = "C:\\windows";
 // Without the marker the Launcher is the stub of the game links: with no
 // disc in a CD drive, it asks for one.
 const RobotRule NoDiscCancel = {"Thundra", "Please insert the Thundra disc.", "Cancel"};
+const RobotRule KeepTheGame = {"Uninstall", "Remove Thundra?", "No"};
 
 struct ModeCase {
     const char* road;
@@ -47,13 +48,17 @@ TEST(LauncherModes, PrecedenceOfTheModes)
         GameStandIn game(c.gameSemaphore, c.gameWindow);
         HANDLE otherLauncher = c.secondLauncher ? CreateSemaphoreA(nullptr, 0, 1, "Thundra Canary") : nullptr;
 
-        RobotRun run = RunLauncher(disc.Launcher(), c.arguments, NeutralDirectory, {NoDiscCancel});
+        RobotRun run = RunLauncher(disc.Launcher(), c.arguments, NeutralDirectory, {NoDiscCancel, KeepTheGame});
 
         EXPECT_TRUE(run.started);
         EXPECT_FALSE(run.timedOut);
         EXPECT_EQ(0u, run.exitCode);
-        bool asksForTheDisc = !c.marker && std::string(c.arguments).find("-uninstall") == std::string::npos;
-        EXPECT_EQ(asksForTheDisc ? 1u : 0u, run.boxes.size()) << DescribeBoxes(run.boxes);
+        bool uninstalls = std::string(c.arguments).find("-uninstall") != std::string::npos;
+        const char* asked = uninstalls ? "Remove Thundra?" : !c.marker ? "Please insert the Thundra disc." : nullptr;
+        ASSERT_EQ(asked ? 1u : 0u, run.boxes.size()) << DescribeBoxes(run.boxes);
+        if (asked) {
+            EXPECT_EQ(asked, run.boxes[0].text);
+        }
         EXPECT_EQ(c.restored, game.WindowRestored());
         if (otherLauncher != nullptr)
             CloseHandle(otherLauncher);
@@ -138,7 +143,7 @@ TEST(LauncherModes, NoSemaphoreOutlivesTheLauncher)
     ScopedTempFolder temp("C:\\thundra-e2e\\semaphores-temp");
     // Wine reports Windows 7: the launch's version check asks first.
     const std::vector<RobotRule> script = {
-        {"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}};
+        {"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}, KeepTheGame};
     for (const char* arguments : {"", "-noautoplay -exit 0", "-uninstall"}) {
         RobotRun run = RunLauncher(disc.Launcher(), arguments, NeutralDirectory, script);
         EXPECT_EQ(0u, run.exitCode) << arguments;
