@@ -126,6 +126,7 @@ void CreateStartMenuLinks()
 {
     const char* folder = GetStartMenuDir();
     const char* stub = GetStubPath();
+    CreateDirectoryChain(folder);
     char path[PathSize];
     if (!LinkPath(path, folder, GameLinkName) ||
         FAILED(CreateShortcut(stub, path, ProductName, nullptr, nullptr, 0)))

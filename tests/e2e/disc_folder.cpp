@@ -12,7 +12,8 @@ bool CopyLauncherTo(const std::string& folder, bool withMarker)
            WriteTextFile(folder + "\\autorun.inf", "[autorun]\r\nopen=Thundra.exe\r\nicon=Thundra.exe,0\r\nlabel=Thundra\r\n");
 }
 
-DiscFolder::DiscFolder(const std::string& name, bool withMarker) : path_("C:\\thundra-e2e\\" + name)
+DiscFolder::DiscFolder(const std::string& name, bool withMarker, const std::string& path)
+    : path_(path.empty() ? "C:\\thundra-e2e\\" + name : path)
 {
     CreateDirectoryA("C:\\thundra-e2e", nullptr);
     RemoveTree(path_);

@@ -15,7 +15,8 @@ extern std::string LauncherUnderTest;
 // and, when asked, the autorun marker. Removed again with all it holds.
 class DiscFolder {
 public:
-    explicit DiscFolder(const std::string& name, bool withMarker = true);
+    // A folder under C:\thundra-e2e, or the one given (drive D:'s).
+    explicit DiscFolder(const std::string& name, bool withMarker = true, const std::string& path = "");
     ~DiscFolder();
     DiscFolder(const DiscFolder&) = delete;
     DiscFolder& operator=(const DiscFolder&) = delete;

@@ -30,6 +30,7 @@ std::string WithoutAccelerator(std::string text)
 struct Children {
     std::vector<std::string> statics;
     std::vector<std::pair<std::string, HWND>> buttons;
+    HWND edit = nullptr;
 };
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM context)
@@ -42,6 +43,8 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM context)
             children->statics.push_back(text);
     } else if (_stricmp(cls.c_str(), "Button") == 0 && IsWindowVisible(child)) {
         children->buttons.push_back({WithoutAccelerator(WindowText(child)), child});
+    } else if (_stricmp(cls.c_str(), "Edit") == 0 && children->edit == nullptr) {
+        children->edit = child;
     }
     return TRUE;
 }
@@ -59,6 +62,43 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context)
     if (owner == watch->processId && IsWindowVisible(window) && ClassName(window) == "#32770")
         watch->found.push_back(window);
     return TRUE;
+}
+
+// Carries out a rule's steps; false when one names no control there.
+bool Act(HWND window, const Children& children, const std::string& steps)
+{
+    size_t start = 0;
+    while (start < steps.size()) {
+        size_t end = steps.find('|', start);
+        std::string step = steps.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? steps.size() : end + 1;
+        if (step.empty())
+            continue;
+        if (step[0] == '=') {
+            if (children.edit == nullptr)
+                return false;
+            std::string text = step.substr(1);
+            SendMessageTimeoutA(children.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                                2000, nullptr);
+            continue;
+        }
+        char want = (step[0] == '+' || step[0] == '-') ? step[0] : 0;
+        std::string name = want ? step.substr(1) : step;
+        auto button = std::find_if(children.buttons.begin(), children.buttons.end(),
+                                   [&](const auto& b) { return b.first == name; });
+        if (button == children.buttons.end())
+            return false;
+        if (want) {
+            DWORD_PTR state = 0;
+            SendMessageTimeoutA(button->second, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+            if ((state == BST_CHECKED) != (want == '+'))
+                PostMessageA(button->second, BM_CLICK, 0, 0);
+            continue;
+        }
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button->second), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button->second));
+    }
+    return true;
 }
 
 const RobotRule* FindRule(const std::vector<RobotRule>& script, const RobotBox& box)
@@ -100,14 +140,9 @@ bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<Rob
         } else {
             box.expected = true;
             box.answer = rule->button;
-            auto button = std::find_if(children.buttons.begin(), children.buttons.end(),
-                                       [&](const auto& b) { return b.first == rule->button; });
-            if (button == children.buttons.end()) {
-                box.answer = "(no button " + rule->button + ")";
+            if (!Act(window, children, rule->button)) {
+                box.answer = "(no control for " + rule->button + ")";
                 fine = false;
-            } else {
-                PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button->second), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(button->second));
             }
         }
         boxes.push_back(box);

@@ -11,7 +11,11 @@
 struct RobotRule {
     std::string caption;
     std::string textPrefix;   // matches a box whose text starts with this
-    std::string button;       // the button to click, by its text without '&'
+    // What to do, in steps separated by '|': "Name" clicks the button of
+    // that text (without '&'), "+Name" and "-Name" check or clear a check
+    // box or radio button, "=text" types into the first edit control, ""
+    // leaves the window alone (a progress dialog, say).
+    std::string button;
 };
 
 struct RobotBox {

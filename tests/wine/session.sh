@@ -79,6 +79,11 @@ start_session() {
     # program from the root of a drive. A link made from inside Wine
     # (DefineDosDevice) is not followed by its file calls.
     ln -s ../drive_c/thundra-drive-t "$prefix/dosdevices/t:"
+    # Drive D: is a CD drive holding the folder C:\thundra-cd, for the stub
+    # that looks for the disc. The drive's type is read when the wineserver
+    # starts, so it is written into the registry file before that.
+    ln -s ../drive_c/thundra-cd "$prefix/dosdevices/d:"
+    printf '\n[Software\\\\Wine\\\\Drives] %s\n"d:"="cdrom"\n' "$(date +%s)" >>"$prefix/system.reg"
     # Drive S: is a small disk of its own, 8 MB, where writes really fail
     # when it is full.
     mkdir -p "$state/smalldisk"
