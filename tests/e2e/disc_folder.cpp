@@ -22,7 +22,8 @@ DiscFolder::DiscFolder(const std::string& name, bool withMarker, const std::stri
 
 DiscFolder::~DiscFolder()
 {
-    RemoveTree(path_);
+    if (!keep_)
+        RemoveTree(path_);
     RemoveDirectoryA("C:\\thundra-e2e");
 }
 

@@ -29,10 +29,13 @@ public:
     std::string Read(const std::string& relative) const;
     std::string Launcher() const { return path_ + "\\Thundra.exe"; }
     bool ok() const { return ok_; }
+    // Leaves the folder in place when this goes.
+    void Keep() { keep_ = true; }
 
 private:
     std::string path_;
     bool ok_ = false;
+    bool keep_ = false;
 };
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker);

@@ -220,4 +220,68 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
     EXPECT_EQ(before, after);
 }
 
+// The disc on drive D: and Setup run from it: hard disk, Start menu and
+// desktop links; typed goes into the install path dialog (empty: its
+// default, the default install directory's Data folder).
+void InstallFromTheDisc(const std::string& typed)
+{
+    DiscFolder disc("cycle", true, CdFolder);
+    ASSERT_TRUE(disc.ok() && AddLaunchFiles(disc));
+    ASSERT_TRUE(disc.AddFile("Run\\common.res", "the common resources"));
+    ASSERT_TRUE(disc.AddFile("Run\\checksum.lst", "common.res 0\nchecksum.lst 0\n"));
+    disc.Keep();
+    RobotRun setup = RunLauncher("D:\\Thundra.exe", "-setup", "C:\\windows",
+                                 {{"Thundra", "Disk Usage:",
+                                   "+Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok"},
+                                  {"Installing files...", "", ""},
+                                  {"Install", "", typed.empty() ? "OK" : "=" + typed + "|OK"},
+                                  {"Create directory", "The directory", "Yes"},
+                                  {"Thun", "Files copied successfully", "OK"}});
+    ASSERT_EQ(0u, setup.exitCode) << DescribeBoxes(setup.boxes);
+    ASSERT_EQ(5u, setup.boxes.size()) << DescribeBoxes(setup.boxes);
+}
+
+TEST_F(SetupCycle, DecliningTheUninstallChangesNothing)
+{
+    InstallFromTheDisc("");
+    const std::vector<std::string> before = MachineState();
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
+                                    {{"Uninstall", "Remove Thundra?", "No"}});
+    EXPECT_EQ(0u, removal.exitCode);
+    EXPECT_EQ(std::vector<std::string>{"[Uninstall] No"}, Texts(removal));
+    EXPECT_EQ(before, MachineState());
+}
+
+TEST_F(SetupCycle, DataOutsideTheInstallDirectoryStaysWithItsKey)
+{
+    InstallFromTheDisc("C:\\thundra-games");
+    EXPECT_EQ("the common resources", ReadFileText("C:\\thundra-games\\Data\\common.res"));
+    // The stub finds no list beside itself: no file goes, and no "Files
+    // removed"; the links and the entry go all the same.
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
+                                    {{"Uninstall", "Remove Thundra?", "Yes"}});
+    EXPECT_EQ(0u, removal.exitCode);
+    EXPECT_EQ(std::vector<std::string>{"[Uninstall] Yes"}, Texts(removal));
+    EXPECT_EQ("the common resources", ReadFileText("C:\\thundra-games\\Data\\common.res"));
+    EXPECT_EQ("C:\\thundra-games\\Data\\", RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+    EXPECT_EQ("(no key)", RegistryText(UninstallKey, "UninstallString"));
+    EXPECT_FALSE(Exists(StartMenu));
+    EXPECT_FALSE(Exists(std::string(Desktop) + "\\Thundra.lnk"));
+    RemoveTree("C:\\thundra-games");
+}
+
+TEST_F(SetupCycle, TheGameLinkWithoutTheDiscAsksForIt)
+{
+    // Drive D: is empty; the stub lies where no marker is.
+    ASSERT_TRUE(CreateDirectoryA(CdFolder, nullptr));
+    DiscFolder stubFolder("stub", false);
+    ASSERT_TRUE(stubFolder.ok());
+    const char question[] = "Please insert the Thundra disc.";
+    RobotRun stub = RunLauncher(stubFolder.Launcher(), "", "C:\\windows",
+                                {{"Thundra", question, "Retry"}, {"Thundra", question, "Cancel"}});
+    EXPECT_EQ(0u, stub.exitCode);
+    ASSERT_EQ(2u, stub.boxes.size()) << DescribeBoxes(stub.boxes);
+    EXPECT_EQ((std::vector<std::string>{"Retry", "Cancel"}), stub.boxes[0].buttons);
+}
+
 } // namespace

@@ -101,17 +101,27 @@ bool Act(HWND window, const Children& children, const std::string& steps)
     return true;
 }
 
-const RobotRule* FindRule(const std::vector<RobotRule>& script, const RobotBox& box)
+// The first matching rule not used yet; when every matching rule has been
+// used, the last of them again. So rules for the same box are taken in
+// turn, and a lone rule answers its box every time.
+const RobotRule* FindRule(const std::vector<RobotRule>& script, const RobotBox& box, std::vector<bool>& used)
 {
-    for (const RobotRule& rule : script) {
-        if (rule.caption == box.caption && box.text.compare(0, rule.textPrefix.size(), rule.textPrefix) == 0)
+    const RobotRule* last = nullptr;
+    for (size_t i = 0; i < script.size(); ++i) {
+        const RobotRule& rule = script[i];
+        if (rule.caption != box.caption || box.text.compare(0, rule.textPrefix.size(), rule.textPrefix) != 0)
+            continue;
+        if (!used[i]) {
+            used[i] = true;
             return &rule;
+        }
+        last = &rule;
     }
-    return nullptr;
+    return last;
 }
 
 // Looks once at the process's windows; false when an unexpected box showed.
-bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<RobotBox>& boxes)
+bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<bool>& used, std::vector<RobotBox>& boxes)
 {
     Watch watch{processId, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&watch));
@@ -133,7 +143,7 @@ bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<Rob
         for (const auto& button : children.buttons)
             box.buttons.push_back(button.first);
 
-        const RobotRule* rule = FindRule(script, box);
+        const RobotRule* rule = FindRule(script, box, used);
         if (rule == nullptr) {
             box.answer = "(unexpected)";
             fine = false;
@@ -166,10 +176,11 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
         return run;
     run.started = true;
 
+    std::vector<bool> used(script.size(), false);
     ULONGLONG started = GetTickCount64();
     ULONGLONG deadline = started + timeoutMs;
     while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
-        if (!Poll(process.dwProcessId, script, run.boxes) || GetTickCount64() > deadline) {
+        if (!Poll(process.dwProcessId, script, used, run.boxes) || GetTickCount64() > deadline) {
             run.timedOut = GetTickCount64() > deadline;
             TerminateProcess(process.hProcess, 0xDEAD);
             WaitForSingleObject(process.hProcess, 5000);
