@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 bool IsDirectory(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -39,4 +41,33 @@ void RemoveTree(const std::string& path)
         FindClose(search);
     }
     RemoveDirectoryA(path.c_str());
+}
+
+static void CollectTree(const std::string& folder, const std::vector<std::string>& skip,
+                        std::vector<std::string>& entries)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        std::string path = folder + "\\" + name;
+        if (std::find(skip.begin(), skip.end(), path) != skip.end())
+            continue;
+        entries.push_back(path);
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CollectTree(path, skip, entries);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+std::vector<std::string> ListTree(const std::string& folder, const std::vector<std::string>& skip)
+{
+    std::vector<std::string> entries;
+    CollectTree(folder, skip, entries);
+    std::sort(entries.begin(), entries.end());
+    return entries;
 }

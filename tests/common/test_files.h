@@ -2,8 +2,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 bool IsDirectory(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& text);
 // Removes a folder with everything in it, read-only files included.
 void RemoveTree(const std::string& path);
+
+// Every file and folder below folder, as full paths, sorted; the folders
+// named in skip are left out with all they hold.
+std::vector<std::string> ListTree(const std::string& folder, const std::vector<std::string>& skip = {});

@@ -90,6 +90,14 @@ RobotRun RunLauncher(const std::string& launcher, const std::string& arguments, 
     return RunWithRobot(commandLine, directory, script);
 }
 
+std::vector<std::string> BoxTexts(const RobotRun& run)
+{
+    std::vector<std::string> texts;
+    for (const RobotBox& box : run.boxes)
+        texts.push_back("[" + box.caption + "] " + box.text + " -> " + box.answer);
+    return texts;
+}
+
 bool SemaphoreExists(const char* name)
 {
     HANDLE semaphore = OpenSemaphoreA(SYNCHRONIZE, FALSE, name);

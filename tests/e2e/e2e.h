@@ -110,5 +110,8 @@ public:
 // The folder of the test programs and the doubles.
 std::string TestProgramFolder();
 
+// The boxes of a run, one "[caption] text -> answer" each.
+std::vector<std::string> BoxTexts(const RobotRun& run);
+
 // True when a named semaphore exists right now.
 bool SemaphoreExists(const char* name);

@@ -14,14 +14,6 @@ constexpr char VersionWarning[] = "Thundra is not designed for Windows 2000\nCon
 constexpr char CrashQuestion[] = "Ostro would love to get information about this crash.  Would it be ok to mail the "
                                  "logfile to thundra-bugs@ostro.example?";
 
-std::vector<std::string> Texts(const RobotRun& run)
-{
-    std::vector<std::string> texts;
-    for (const RobotBox& box : run.boxes)
-        texts.push_back("[" + box.caption + "] " + box.text + " -> " + box.answer);
-    return texts;
-}
-
 class LaunchRoad : public ::testing::Test {
 protected:
     void SetUp() override
@@ -39,7 +31,7 @@ protected:
     // The boxes after the version warning.
     static std::vector<std::string> After(const RobotRun& run)
     {
-        std::vector<std::string> texts = Texts(run);
+        std::vector<std::string> texts = BoxTexts(run);
         if (!texts.empty() && texts[0] == "[Thundra] " + std::string(VersionWarning) + " -> Yes")
             texts.erase(texts.begin());
         return texts;

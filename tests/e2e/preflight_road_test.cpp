@@ -17,14 +17,6 @@ constexpr char DriverQuestion[] =
 constexpr char OutOfDateTable[] = "; every display Wine may report\nv 10de\nd 6cd 99 0 0 0\nv 0\nd 0 99 0 0 0\n";
 constexpr char UpToDateTable[] = "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n";
 
-std::vector<std::string> Texts(const RobotRun& run)
-{
-    std::vector<std::string> texts;
-    for (const RobotBox& box : run.boxes)
-        texts.push_back("[" + box.caption + "] " + box.text + " -> " + box.answer);
-    return texts;
-}
-
 class PreflightRoad : public ::testing::Test {
 protected:
     void SetUp() override
@@ -48,7 +40,7 @@ TEST_F(PreflightRoad, DeclinedDirectXStopsBeforeTheChecks)
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[DirectX Setup] " + std::string(UpgradeQuestion) + " -> No",
                                         "[DirectX Setup] DirectX 7 was not installed -> OK"}),
-              Texts(run));
+              BoxTexts(run));
     ASSERT_EQ(2u, run.boxes.size());
     EXPECT_EQ((std::vector<std::string>{"Yes", "No"}), run.boxes[0].buttons);
     EXPECT_EQ("DirectXSetupGetVersion\n", disc_.Read("redist\\directx7\\dsetup-calls.txt"));
@@ -62,7 +54,7 @@ TEST_F(PreflightRoad, AcceptedDirectXInstallsFromTheDiscAndTheChecksPass)
     RobotRun run =
         RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory, {{"DirectX Setup", UpgradeQuestion, "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[DirectX Setup] " + std::string(UpgradeQuestion) + " -> Yes"}), Texts(run));
+    EXPECT_EQ((std::vector<std::string>{"[DirectX Setup] " + std::string(UpgradeQuestion) + " -> Yes"}), BoxTexts(run));
     EXPECT_EQ("DirectXSetupGetVersion\nDirectXSetupA owner=0000000000000000 folder=" + disc_.Path() +
                   "\\redist\\directx7 flags=0x10018\n",
               disc_.Read("redist\\directx7\\dsetup-calls.txt"));
@@ -73,7 +65,7 @@ TEST_F(PreflightRoad, AnOutOfDateDriverDeclinedEndsTheLauncherWithOne)
     ASSERT_TRUE(disc_.AddFile("run\\drivers.dat", OutOfDateTable));
     RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory, {{"Thundra", DriverQuestion, "No"}});
     EXPECT_EQ(1u, run.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[Thundra] " + std::string(DriverQuestion) + " -> No"}), Texts(run));
+    EXPECT_EQ((std::vector<std::string>{"[Thundra] " + std::string(DriverQuestion) + " -> No"}), BoxTexts(run));
     ASSERT_EQ(1u, run.boxes.size());
     EXPECT_EQ((std::vector<std::string>{"Yes", "No"}), run.boxes[0].buttons);
 }
@@ -92,7 +84,7 @@ TEST_F(PreflightRoad, NoDriverTableOnTheDisc)
     RobotRun run = RunLauncher(disc_.Launcher(), "-noautoplay -exit 0", NeutralDirectory,
                                {{"Our Apologies", "Unable to open driver datafile", "OK"}});
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[Our Apologies] Unable to open driver datafile -> OK"}), Texts(run));
+    EXPECT_EQ((std::vector<std::string>{"[Our Apologies] Unable to open driver datafile -> OK"}), BoxTexts(run));
 }
 
 TEST(PreflightRoadNT, WindowsNTSkipsTheOfferAndTheDriverTable)
@@ -106,7 +98,7 @@ TEST(PreflightRoadNT, WindowsNTSkipsTheOfferAndTheDriverTable)
                                {{"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Thundra] Thundra is not designed for Windows 2000\nContinue? -> Yes"}),
-              Texts(run));
+              BoxTexts(run));
 }
 
 } // namespace

@@ -69,34 +69,14 @@ std::string RegistryText(const char* key, const char* name)
     return status == ERROR_SUCCESS ? value : "(no value)";
 }
 
-void ListTree(const std::string& folder, std::vector<std::string>& entries)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        std::string path = folder + "\\" + name;
-        if (path == "C:\\users\\root\\Temp" || path == "C:\\users\\root\\AppData\\Local\\Temp")
-            continue;
-        entries.push_back(path);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ListTree(path, entries);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
 // What Setup and the uninstaller may touch: the programs, the user's
 // folders, and the registry keys of the product and its entry.
 std::vector<std::string> MachineState()
 {
-    std::vector<std::string> state;
-    ListTree("C:\\Program Files", state);
-    ListTree("C:\\users\\root", state);
-    std::sort(state.begin(), state.end());
+    std::vector<std::string> state = ListTree("C:\\Program Files");
+    for (const std::string& entry :
+         ListTree("C:\\users\\root", {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
+        state.push_back(entry);
     state.push_back("product key: " + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     state.push_back("uninstall entry: " + RegistryText(UninstallKey, "UninstallString"));
     return state;
@@ -107,12 +87,13 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::string> Texts(const RobotRun& run)
+// The boxes of a run, one "[caption] answer" each.
+std::vector<std::string> Answers(const RobotRun& run)
 {
-    std::vector<std::string> texts;
+    std::vector<std::string> answers;
     for (const RobotBox& box : run.boxes)
-        texts.push_back("[" + box.caption + "] " + box.answer);
-    return texts;
+        answers.push_back("[" + box.caption + "] " + box.answer);
+    return answers;
 }
 
 class SetupCycle : public ::testing::Test {
@@ -159,7 +140,7 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
                                         "Icon|Ok",
                                         "[Installing files...] ", "[Install] OK", "[Create directory] Yes",
                                         "[Thun] OK"}),
-              Texts(setup))
+              Answers(setup))
         << DescribeBoxes(setup.boxes);
 
     EXPECT_EQ("the common resources", ReadFileText(std::string(DataDir) + "common.res"));
@@ -205,7 +186,7 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
     RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
                                     {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}});
     EXPECT_EQ(0u, removal.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[Uninstall] Yes", "[Thundra] OK"}), Texts(removal));
+    EXPECT_EQ((std::vector<std::string>{"[Uninstall] Yes", "[Thundra] OK"}), Answers(removal));
     EXPECT_FALSE(Exists(DataDir));
     EXPECT_FALSE(Exists(StartMenu));
     EXPECT_FALSE(Exists(std::string(Desktop) + "\\Thundra.lnk"));
@@ -248,7 +229,7 @@ TEST_F(SetupCycle, DecliningTheUninstallChangesNothing)
     RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
                                     {{"Uninstall", "Remove Thundra?", "No"}});
     EXPECT_EQ(0u, removal.exitCode);
-    EXPECT_EQ(std::vector<std::string>{"[Uninstall] No"}, Texts(removal));
+    EXPECT_EQ(std::vector<std::string>{"[Uninstall] No"}, Answers(removal));
     EXPECT_EQ(before, MachineState());
 }
 
@@ -261,7 +242,7 @@ TEST_F(SetupCycle, DataOutsideTheInstallDirectoryStaysWithItsKey)
     RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
                                     {{"Uninstall", "Remove Thundra?", "Yes"}});
     EXPECT_EQ(0u, removal.exitCode);
-    EXPECT_EQ(std::vector<std::string>{"[Uninstall] Yes"}, Texts(removal));
+    EXPECT_EQ(std::vector<std::string>{"[Uninstall] Yes"}, Answers(removal));
     EXPECT_EQ("the common resources", ReadFileText("C:\\thundra-games\\Data\\common.res"));
     EXPECT_EQ("C:\\thundra-games\\Data\\", RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     EXPECT_EQ("(no key)", RegistryText(UninstallKey, "UninstallString"));

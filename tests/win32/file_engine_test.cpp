@@ -128,25 +128,6 @@ uint32_t ChecksumOf(const std::string& data)
     return UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(data.data()), data.size());
 }
 
-// Every file and folder below a folder, for before-and-after comparisons.
-void ListTree(const std::string& folder, const std::string& prefix, std::vector<std::string>& entries)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        entries.push_back(prefix + name);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ListTree(folder + "\\" + name, prefix + name + "\\", entries);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(entries.begin(), entries.end());
-}
-
 class FileEngineTest : public PlatformTest {
 protected:
     void SetUp() override
@@ -221,12 +202,7 @@ protected:
         return run;
     }
 
-    std::vector<std::string> Tree()
-    {
-        std::vector<std::string> entries;
-        ListTree(Disc, "", entries);
-        return entries;
-    }
+    static std::vector<std::string> Tree() { return ListTree(Disc); }
     static std::string StoredDataDirectory()
     {
         HKEY key;
