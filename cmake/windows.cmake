@@ -52,7 +52,7 @@ target_include_directories(Thundra PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(Thundra PRIVATE launcher_core)
 target_link_options(Thundra PRIVATE -mwindows -Wl,--gc-sections -s)
 set_source_files_properties(resources/launcher.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/launcher.manifest;${CMAKE_SOURCE_DIR}/resources/thundra.ico;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/launcher.manifest;${CMAKE_SOURCE_DIR}/resources/thundra.ico;${CMAKE_SOURCE_DIR}/resources/dialogs.rc;${CMAKE_SOURCE_DIR}/resources/menu.rc;${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/menu.bmp")
 
 add_subdirectory(game)
 

@@ -25,6 +25,10 @@ constexpr char DataSubDir[] = "Data\\";
 // names its real mailbox.
 constexpr char BugReportAddress[] = "thundra-bugs@ostro.example";
 
+// The product's web site, opened by the menu's link; the reserved .example
+// domain until the publisher names its real site.
+constexpr char WebSiteAddress[] = "http://www.thundra.example/";
+
 // Files of the disc, found relative to the Launcher's own directory.
 constexpr char AutorunMarker[] = "autorun.inf";
 constexpr char DiscLauncherName[] = "Thundra.exe";

@@ -3,6 +3,19 @@
 
 #define IDI_LAUNCHER 1
 
+// The autorun menu.
+#define IDD_MENU 200
+#define IDC_PICTURE 300
+#define IDC_PLAY 101
+#define IDC_SETUP 102
+#define IDC_NOTES 103
+#define IDC_WEBSITE 105
+#define IDB_MENU 300
+#define IDB_PLAY 101
+#define IDB_SETUP 102
+#define IDB_NOTES 103
+#define IDB_EXIT 104
+
 // Setup's options dialog.
 #define IDD_SETUP_OPTIONS 201
 #define IDC_PLAY_FROM_CD 201

@@ -1,5 +1,7 @@
 #include "robot.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 
 namespace {
@@ -74,6 +76,16 @@ bool Act(HWND window, const Children& children, const std::string& steps)
         start = end == std::string::npos ? steps.size() : end + 1;
         if (step.empty())
             continue;
+        if (step[0] == '~') {   // wait, for a screenshot say
+            Sleep(static_cast<DWORD>(atoi(step.c_str() + 1)));
+            continue;
+        }
+        if (step == "!Escape" || step == "!Enter") {
+            WPARAM key = step == "!Escape" ? VK_ESCAPE : VK_RETURN;
+            PostMessageA(window, WM_KEYDOWN, key, 0);
+            PostMessageA(window, WM_KEYUP, key, 0);
+            continue;
+        }
         if (step[0] == '=') {
             if (children.edit == nullptr)
                 return false;

@@ -13,7 +13,8 @@ struct RobotRule {
     std::string textPrefix;   // matches a box whose text starts with this
     // What to do, in steps separated by '|': "Name" clicks the button of
     // that text (without '&'), "+Name" and "-Name" check or clear a check
-    // box or radio button, "=text" types into the first edit control, ""
+    // box or radio button, "=text" types into the first edit control,
+    // "!Escape" and "!Enter" press those keys, "~ms" waits, and ""
     // leaves the window alone (a progress dialog, say).
     std::string button;
 };
