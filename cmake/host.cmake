@@ -61,6 +61,12 @@ add_executable(checksum_bench tests/bench/checksum_bench.cpp setup/checksum.cpp)
 target_include_directories(checksum_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(checksum_bench PRIVATE -O2)
 
+# --- The disc-authoring tool, with the Launcher's own checksum and list reader
+add_executable(thundra-disc authoring/thundra_disc.cpp setup/checksum.cpp setup/checksum_list_reader.cpp)
+target_include_directories(thundra-disc PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(thundra-disc PRIVATE -O2)
+add_test(NAME authoring COMMAND ${CMAKE_SOURCE_DIR}/tests/authoring/authoring_test.sh $<TARGET_FILE:thundra-disc>)
+
 # --- Checks on the shipped exe ----------------------------------------------
 add_test(NAME launcher_runtime_i686
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
