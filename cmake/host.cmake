@@ -67,6 +67,14 @@ target_include_directories(thundra-disc PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(thundra-disc PRIVATE -O2)
 add_test(NAME authoring COMMAND ${CMAKE_SOURCE_DIR}/tests/authoring/authoring_test.sh $<TARGET_FILE:thundra-disc>)
 
+# The sample disc, written by the tool from the 64-bit build; the tests walk
+# the user's whole road on it.
+set(SAMPLE_DISC ${CMAKE_BINARY_DIR}/sample-disc)
+add_custom_target(sample_disc ALL
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/sample-disc.sh ${CMAKE_BINARY_DIR} x86_64 ${SAMPLE_DISC} >/dev/null
+    DEPENDS thundra-disc windows_x86_64
+    COMMENT "Writing the sample disc")
+
 # --- Checks on the shipped exe ----------------------------------------------
 add_test(NAME launcher_runtime_i686
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
@@ -84,7 +92,8 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
 
 add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/win32_tests.exe)
-add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe --launcher=${TEST_LAUNCHER})
+add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe --launcher=${TEST_LAUNCHER}
+    --sample-disc=${SAMPLE_DISC})
 add_test(NAME e2e_robot_script
     COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/robot_script_test.sh ${WINE_STATE} ${WIN64_DIR}/tests/bin/robot.exe ${TEST_LAUNCHER})
 set_tests_properties(win32 e2e e2e_robot_script PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)

@@ -17,7 +17,7 @@ build=${THUNDRA_BUILD:-$root/build}
 # the same sources.
 "$root/scripts/sample-disc.sh" "$build" i686 "$build/disc-i686"
 "$root/scripts/sample-disc.sh" "$build" x86_64 "$build/disc"
-echo "sample disc: $build/disc (shipped form: $build/disc-i686)"
+echo "sample disc: $build/disc and $build/disc.iso (shipped form: $build/disc-i686, $build/disc-i686.iso)"
 
 state=$build/wine-main
 "$root/tests/wine/session.sh" start "$state"

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Assembles the sample disc folder from a build: the Launcher with its
-# autorun marker, the demo game as the game images, the readme and the
-# driver table.
+# Writes the sample disc with the disc-authoring tool: the Launcher with its
+# autorun marker, the demo game as the game images, the generated data set
+# with its checksum list, the readme and the driver table; and its ISO image.
 #   sample-disc.sh BUILD ARCH DISC     ARCH: i686 (the shipped disc) or x86_64 (runs here)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$1 arch=$2 disc=$3
 
-rm -rf "$disc"
-mkdir -p "$disc/Run"
-cp "$build/$arch/Thundra.exe" "$disc/Thundra.exe"
-cp "$root/disc/autorun.inf" "$disc/autorun.inf"
-cp "$build/$arch/game/race.bin" "$build/$arch/game/debug.bin" "$disc/Run/"
-cp "$root/disc/readme.txt" "$disc/Run/readme.txt"
-cp "$root/disc/drivers.dat" "$disc/Run/drivers.dat"
+data=$build/sample-data
+[ -d "$data" ] || "$root/scripts/make-sample-data.sh" "$data"
+rm -rf "$disc" "$disc.iso"
+"$build/thundra-disc" make --launcher "$build/$arch/Thundra.exe" \
+    --race "$build/$arch/game/race.bin" --debug "$build/$arch/game/debug.bin" \
+    --data "$data" --readme "$root/disc/readme.txt" --drivers "$root/disc/drivers.dat" \
+    --out "$disc" --iso "$disc.iso"

@@ -71,3 +71,19 @@ std::vector<std::string> ListTree(const std::string& folder, const std::vector<s
     std::sort(entries.begin(), entries.end());
     return entries;
 }
+
+bool CopyTree(const std::string& from, const std::string& to)
+{
+    if (!CreateDirectoryA(to.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return false;
+    bool ok = true;
+    for (const std::string& path : ListTree(from)) {
+        std::string target = to + path.substr(from.size());
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            ok = (CreateDirectoryA(target.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) && ok;
+        else
+            ok = CopyFileA(path.c_str(), target.c_str(), FALSE) && ok;
+    }
+    return ok;
+}

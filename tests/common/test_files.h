@@ -12,3 +12,6 @@ void RemoveTree(const std::string& path);
 // Every file and folder below folder, as full paths, sorted; the folders
 // named in skip are left out with all they hold.
 std::vector<std::string> ListTree(const std::string& folder, const std::vector<std::string>& skip = {});
+
+// Copies a folder with everything in it; false when anything failed.
+bool CopyTree(const std::string& from, const std::string& to);

@@ -3,6 +3,7 @@
 #include <vector>
 
 std::string LauncherUnderTest;
+std::string SampleDisc;
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker)
 {

@@ -8,8 +8,10 @@
 #include "robot.h"
 #include "test_files.h"
 
-// The Windows path of the Launcher exe under test (--launcher=...).
+// The Windows paths of the Launcher exe under test (--launcher=...) and of
+// the sample disc the authoring tool wrote (--sample-disc=...).
 extern std::string LauncherUnderTest;
+extern std::string SampleDisc;
 
 // A folder under C:\thundra-e2e that holds the Launcher as "Thundra.exe"
 // and, when asked, the autorun marker. Removed again with all it holds.

@@ -24,6 +24,8 @@ static std::string GetVariable(const char* name)
 ScopedTempFolder::ScopedTempFolder(const std::string& path) : path_(path + "\\")
 {
     RemoveTree(path);
+    for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1))
+        CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
     CreateDirectoryA(path.c_str(), nullptr);
     savedTmp_ = GetVariable("TMP");
     savedTemp_ = GetVariable("TEMP");
