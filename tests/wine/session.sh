@@ -94,15 +94,20 @@ start_session() {
     fi
 
     local display
-    display=$(free_display)
-    setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
-    echo $! >"$state/xvfb.pid"
-    local tries=0
-    until [ -e "/tmp/.X11-unix/X$display" ]; do
-        tries=$((tries + 1))
-        [ $tries -le 100 ] || { log "Xvfb did not start"; cat "$state/xvfb.log"; exit 1; }
-        sleep 0.1
-    done
+    if [ -n "${THUNDRA_DISPLAY:-}" ]; then
+        # The user's own screen, for the main job.
+        display=${THUNDRA_DISPLAY#:}
+    else
+        display=$(free_display)
+        setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
+        echo $! >"$state/xvfb.pid"
+        local tries=0
+        until [ -e "/tmp/.X11-unix/X$display" ]; do
+            tries=$((tries + 1))
+            [ $tries -le 100 ] || { log "Xvfb did not start"; cat "$state/xvfb.log"; exit 1; }
+            sleep 0.1
+        done
+    fi
 
     cat >"$state/env" <<ENV
 export WINEPREFIX='$prefix'
