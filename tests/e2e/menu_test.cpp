@@ -153,3 +153,56 @@ TEST_F(Menu, TheLinkShowsThePictureUnderItAndItsTextAfterARepaint)
 }
 
 } // namespace
+
+namespace {
+
+// Wine opens web addresses with the command registered for "http"; the test
+// puts a recording browser there for its time.
+class BrowserDouble {
+public:
+    explicit BrowserDouble(const std::string& exe)
+    {
+        RegOpenKeyExA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", 0, KEY_READ | KEY_WRITE, &key_);
+        char value[1024] = "";
+        DWORD size = sizeof value;
+        if (key_ != nullptr && RegQueryValueExA(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+                                   ERROR_SUCCESS)
+            saved_ = value;
+        std::string command = "\"" + exe + "\" \"%1\"";
+        if (key_ != nullptr)
+            RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                           static_cast<DWORD>(command.size() + 1));
+    }
+    ~BrowserDouble()
+    {
+        if (key_ == nullptr)
+            return;
+        RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_.c_str()),
+                       static_cast<DWORD>(saved_.size() + 1));
+        RegCloseKey(key_);
+    }
+    bool ok() const { return key_ != nullptr && !saved_.empty(); }
+
+private:
+    HKEY key_ = nullptr;
+    std::string saved_;
+};
+
+TEST_F(Menu, TheLinkOpensTheWebSiteEachTimeAndTheMenuStays)
+{
+    const std::string browserFolder = disc_.Path() + "\\browser";
+    CreateDirectoryA(browserFolder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\notepad.exe").c_str(), (browserFolder + "\\browser.exe").c_str(), FALSE));
+    BrowserDouble browser(browserFolder + "\\browser.exe");
+    ASSERT_TRUE(browser.ok()) << "no command registered for http";
+    RobotRun run = Show("Thundra Website|Thundra Website|~1000|Exit");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(1u, run.boxes.size()) << DescribeBoxes(run.boxes);
+    std::string opened;
+    for (int i = 0; i < 100 && std::count(opened.begin(), opened.end(), '\n') < 2; ++i, Sleep(50))
+        opened = ReadFileText(browserFolder + "\\notepad-calls.txt");
+    EXPECT_EQ(2, std::count(opened.begin(), opened.end(), '\n')) << opened;
+    EXPECT_NE(std::string::npos, opened.find("http://www.thundra.example/")) << opened;
+}
+
+} // namespace
