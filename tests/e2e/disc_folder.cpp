@@ -99,6 +99,26 @@ std::vector<std::string> BoxTexts(const RobotRun& run)
     return texts;
 }
 
+std::vector<std::string> Answers(const RobotRun& run)
+{
+    std::vector<std::string> answers;
+    for (const RobotBox& box : run.boxes)
+        answers.push_back("[" + box.caption + "] " + box.answer);
+    return answers;
+}
+
+std::string RegistryText(const char* key, const char* name)
+{
+    HKEY handle;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return "(no key)";
+    char value[1024] = "";
+    DWORD size = sizeof value;
+    LSTATUS status = RegQueryValueExA(handle, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(handle);
+    return status == ERROR_SUCCESS ? value : "(no value)";
+}
+
 bool SemaphoreExists(const char* name)
 {
     HANDLE semaphore = OpenSemaphoreA(SYNCHRONIZE, FALSE, name);

@@ -115,5 +115,11 @@ std::string TestProgramFolder();
 // The boxes of a run, one "[caption] text -> answer" each.
 std::vector<std::string> BoxTexts(const RobotRun& run);
 
+// The boxes of a run, one "[caption] answer" each.
+std::vector<std::string> Answers(const RobotRun& run);
+
+// A text value under HKEY_LOCAL_MACHINE, or "(no key)" / "(no value)".
+std::string RegistryText(const char* key, const char* name);
+
 // True when a named semaphore exists right now.
 bool SemaphoreExists(const char* name);

@@ -57,18 +57,6 @@ Link ReadLink(const std::string& file)
     return link;
 }
 
-std::string RegistryText(const char* key, const char* name)
-{
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return "(no key)";
-    char value[1024] = "";
-    DWORD size = sizeof value;
-    LSTATUS status = RegQueryValueExA(handle, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(handle);
-    return status == ERROR_SUCCESS ? value : "(no value)";
-}
-
 // What Setup and the uninstaller may touch: the programs, the user's
 // folders, and the registry keys of the product and its entry.
 std::vector<std::string> MachineState()
@@ -85,15 +73,6 @@ std::vector<std::string> MachineState()
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// The boxes of a run, one "[caption] answer" each.
-std::vector<std::string> Answers(const RobotRun& run)
-{
-    std::vector<std::string> answers;
-    for (const RobotBox& box : run.boxes)
-        answers.push_back("[" + box.caption + "] " + box.answer);
-    return answers;
 }
 
 class SetupCycle : public ::testing::Test {
