@@ -72,9 +72,15 @@ protected:
             SendDlgItemMessageA(options, IDC_START_MENU, BM_SETCHECK, startMenu ? BST_CHECKED : BST_UNCHECKED, 0);
             SendDlgItemMessageA(options, IDC_DESKTOP, BM_SETCHECK, desktop ? BST_CHECKED : BST_UNCHECKED, 0);
             PressButton(options, IDOK);
-            HWND path = WaitForDialog("Install", 1500);
-            if (path != nullptr)
-                PressButton(path, IDOK);
+            // The install path dialog comes when the engine installs; the
+            // options dialog closes without it otherwise.
+            for (int i = 0; i < 2000 && IsWindow(options); ++i) {
+                HWND path = WaitForDialog("Install", 10);
+                if (path != nullptr) {
+                    PressButton(path, IDOK);
+                    break;
+                }
+            }
         });
         return RunSetup(GetModuleHandleA(nullptr), nullptr);
     }
