@@ -22,6 +22,29 @@ bool WriteTextFile(const std::string& path, const std::string& text)
     return ok;
 }
 
+std::string ReadTextFile(const std::string& path)
+{
+    std::string text;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[65536];
+    DWORD got;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string full(path, length);
+    return full.substr(0, full.find_last_of('\\'));
+}
+
 void RemoveTree(const std::string& path)
 {
     WIN32_FIND_DATAA found;

@@ -6,6 +6,11 @@
 
 bool IsDirectory(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& text);
+// A file's bytes as they are on the disk, also while another program writes
+// it; empty when it is missing.
+std::string ReadTextFile(const std::string& path);
+// The folder of the running test program, where the doubles lie too.
+std::string TestProgramFolder();
 // Removes a folder with everything in it, read-only files included.
 void RemoveTree(const std::string& path);
 

@@ -53,15 +53,7 @@ bool DiscFolder::AddDouble(const std::string& double_, const std::string& relati
 
 std::string DiscFolder::Read(const std::string& relative) const
 {
-    return ReadFileText(path_ + "\\" + relative);
-}
-
-std::string TestProgramFolder()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string full(path, length);
-    return full.substr(0, full.find_last_of('\\'));
+    return ReadTextFile(path_ + "\\" + relative);
 }
 
 constexpr char LauncherAppDefaults[] = "Software\\Wine\\AppDefaults\\Thundra.exe";

@@ -72,7 +72,6 @@ void ClickGameButton(HWND window, int exitCode);
 
 // Waits, at most timeoutMs, until the file exists and holds text.
 std::string WaitForFileText(const std::string& path, DWORD timeoutMs = 5000);
-std::string ReadFileText(const std::string& path);
 
 // Starts the Launcher with arguments from directory and answers its boxes.
 RobotRun RunLauncher(const std::string& launcher, const std::string& arguments, const std::string& directory,
@@ -108,9 +107,6 @@ public:
     WindowsVersionForLauncher(const WindowsVersionForLauncher&) = delete;
     WindowsVersionForLauncher& operator=(const WindowsVersionForLauncher&) = delete;
 };
-
-// The folder of the test programs and the doubles.
-std::string TestProgramFolder();
 
 // The boxes of a run, one "[caption] text -> answer" each.
 std::vector<std::string> BoxTexts(const RobotRun& run);

@@ -58,26 +58,11 @@ void ClickGameButton(HWND window, int exitCode)
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(100 + exitCode, BN_CLICKED), 0);
 }
 
-std::string ReadFileText(const std::string& path)
-{
-    std::string text;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char buffer[4096];
-    DWORD got;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 std::string WaitForFileText(const std::string& path, DWORD timeoutMs)
 {
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     std::string text;
-    while ((text = ReadFileText(path)).empty() && GetTickCount64() < deadline)
+    while ((text = ReadTextFile(path)).empty() && GetTickCount64() < deadline)
         Sleep(20);
     return text;
 }

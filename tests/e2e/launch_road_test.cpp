@@ -38,7 +38,7 @@ protected:
     }
 
     std::string Temp(const char* name) const { return temp_.Path() + name; }
-    std::string GameLog() const { return ReadFileText(Temp("thun.log")); }
+    std::string GameLog() const { return ReadTextFile(Temp("thun.log")); }
     std::string TempImage() const { return Temp("thun.bin"); }
 
     DiscFolder disc_{"launch"};
@@ -77,7 +77,7 @@ TEST_F(LaunchRoad, TheGameCrashesAndTheLogIsMailedAndShown)
               After(run));
 
     // The copy in the temporary directory ran, from the disc's Run folder.
-    EXPECT_EQ(ReadFileText(DemoGameImage("race.bin")), ReadFileText(TempImage()));
+    EXPECT_EQ(ReadTextFile(DemoGameImage("race.bin")), ReadTextFile(TempImage()));
     std::string log = GameLog();
     EXPECT_EQ(TempImage() + "  -exit 1", LogLine(log, "command line"));
     EXPECT_EQ(disc_.Path() + "\\Run", LogLine(log, "current directory"));
@@ -229,7 +229,7 @@ TEST_F(LaunchRoad, AReadOnlyCopyFromAnEarlierRunIsReplaced)
     RobotRun run = Launch("-noautoplay -exit 0");
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(std::vector<std::string>{}, After(run));
-    EXPECT_EQ(ReadFileText(DemoGameImage("race.bin")), ReadFileText(TempImage()));
+    EXPECT_EQ(ReadTextFile(DemoGameImage("race.bin")), ReadTextFile(TempImage()));
     EXPECT_NE("(no exit)", LogLine(GameLog(), "exit"));
 }
 
@@ -296,8 +296,8 @@ TEST(LaunchRoadTemp, ABlankInTheTemporaryDirectoryStartsTheRealGame)
     RobotRun run = RunLauncher(disc.Launcher(), "-noautoplay -exit 0", NeutralDirectory,
                                {{"Thundra", VersionWarning, "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ("", ReadFileText("C:\\thundra-e2e\\blank\\notepad-calls.txt")) << "the planted program ran";
-    EXPECT_NE("(no exit)", LogLine(ReadFileText(temp.Path() + "thun.log"), "exit")) << "the game did not run";
+    EXPECT_EQ("", ReadTextFile("C:\\thundra-e2e\\blank\\notepad-calls.txt")) << "the planted program ran";
+    EXPECT_NE("(no exit)", LogLine(ReadTextFile(temp.Path() + "thun.log"), "exit")) << "the game did not run";
     DeleteFileA(planted.c_str());
     DeleteFileA("C:\\thundra-e2e\\blank\\notepad-calls.txt");
 }

@@ -36,7 +36,7 @@ TEST_F(Menu, ExitAndEscapeLaunchNothing)
         EXPECT_EQ(0u, run.exitCode);
         ASSERT_EQ(1u, run.boxes.size()) << DescribeBoxes(run.boxes);
         EXPECT_EQ((std::vector<std::string>{"Play", "Setup", "Notes", "Exit", "Thundra Website"}), run.boxes[0].buttons);
-        EXPECT_EQ("", ReadFileText(temp_.Path() + "thun.log")) << "a game was started";
+        EXPECT_EQ("", ReadTextFile(temp_.Path() + "thun.log")) << "a game was started";
     }
 }
 
@@ -45,7 +45,7 @@ TEST_F(Menu, EnterIsPlay)
     RobotRun run = Show("!Enter", "-exit 0");
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(2u, run.boxes.size()) << DescribeBoxes(run.boxes);   // the menu, then the launch's version warning
-    std::string log = ReadFileText(temp_.Path() + "thun.log");
+    std::string log = ReadTextFile(temp_.Path() + "thun.log");
     EXPECT_NE(std::string::npos, log.find("exit: 0")) << log;
 }
 
@@ -56,7 +56,7 @@ TEST_F(Menu, NotesOpensTheReadmeEachTimeAndTheMenuStays)
     EXPECT_EQ(1u, run.boxes.size()) << DescribeBoxes(run.boxes);
     std::string started;
     for (int i = 0; i < 100 && std::count(started.begin(), started.end(), '\n') < 2; ++i, Sleep(50))
-        started = ReadFileText(disc_.Path() + "\\notepad-calls.txt");
+        started = ReadTextFile(disc_.Path() + "\\notepad-calls.txt");
     EXPECT_EQ("notepad.exe run\\readme.txt\nnotepad.exe run\\readme.txt\n", started);
 }
 
@@ -200,7 +200,7 @@ TEST_F(Menu, TheLinkOpensTheWebSiteEachTimeAndTheMenuStays)
     EXPECT_EQ(1u, run.boxes.size()) << DescribeBoxes(run.boxes);
     std::string opened;
     for (int i = 0; i < 100 && std::count(opened.begin(), opened.end(), '\n') < 2; ++i, Sleep(50))
-        opened = ReadFileText(browserFolder + "\\notepad-calls.txt");
+        opened = ReadTextFile(browserFolder + "\\notepad-calls.txt");
     EXPECT_EQ(2, std::count(opened.begin(), opened.end(), '\n')) << opened;
     EXPECT_NE(std::string::npos, opened.find("http://www.thundra.example/")) << opened;
 }

@@ -122,10 +122,10 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
               Answers(setup))
         << DescribeBoxes(setup.boxes);
 
-    EXPECT_EQ("the common resources", ReadFileText(std::string(DataDir) + "common.res"));
-    EXPECT_EQ("a track", ReadFileText(std::string(DataDir) + "track1.dat"));
+    EXPECT_EQ("the common resources", ReadTextFile(std::string(DataDir) + "common.res"));
+    EXPECT_EQ("a track", ReadTextFile(std::string(DataDir) + "track1.dat"));
     EXPECT_EQ(DataDir, RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
-    EXPECT_EQ(ReadFileText("D:\\Thundra.exe"), ReadFileText(Stub)) << "the stub is not the Launcher";
+    EXPECT_EQ(ReadTextFile("D:\\Thundra.exe"), ReadTextFile(Stub)) << "the stub is not the Launcher";
     EXPECT_EQ("Thundra", RegistryText(UninstallKey, "DisplayName"));
     EXPECT_EQ("\"" + std::string(Stub) + "\" -uninstall", RegistryText(UninstallKey, "UninstallString"));
 
@@ -215,14 +215,14 @@ TEST_F(SetupCycle, DecliningTheUninstallChangesNothing)
 TEST_F(SetupCycle, DataOutsideTheInstallDirectoryStaysWithItsKey)
 {
     InstallFromTheDisc("C:\\thundra-games");
-    EXPECT_EQ("the common resources", ReadFileText("C:\\thundra-games\\Data\\common.res"));
+    EXPECT_EQ("the common resources", ReadTextFile("C:\\thundra-games\\Data\\common.res"));
     // The stub finds no list beside itself: no file goes, and no "Files
     // removed"; the links and the entry go all the same.
     RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
                                     {{"Uninstall", "Remove Thundra?", "Yes"}});
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ(std::vector<std::string>{"[Uninstall] Yes"}, Answers(removal));
-    EXPECT_EQ("the common resources", ReadFileText("C:\\thundra-games\\Data\\common.res"));
+    EXPECT_EQ("the common resources", ReadTextFile("C:\\thundra-games\\Data\\common.res"));
     EXPECT_EQ("C:\\thundra-games\\Data\\", RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     EXPECT_EQ("(no key)", RegistryText(UninstallKey, "UninstallString"));
     EXPECT_FALSE(Exists(StartMenu));

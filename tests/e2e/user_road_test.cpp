@@ -51,9 +51,9 @@ TEST(UserRoad, MenuSetupPlayCrashMailLogUninstall)
         std::string name = file.substr(file.find_last_of('\\') + 1);
         if (name == "race.bin" || name == "debug.bin" || name == "readme.txt" || name == "drivers.dat")
             continue;
-        EXPECT_TRUE(ReadFileText(file) == ReadFileText(DataDir + name)) << name << " differs or is missing";
+        EXPECT_TRUE(ReadTextFile(file) == ReadTextFile(DataDir + name)) << name << " differs or is missing";
     }
-    std::string mail = ReadFileText("D:\\mapi-calls.txt");
+    std::string mail = ReadTextFile("D:\\mapi-calls.txt");
     EXPECT_NE(std::string::npos, mail.find("path=\"" + temp.Path() + "thun.log\" name=\"thun.log\"")) << mail;
     EXPECT_EQ("notepad " + temp.Path() + "thun.log\n", WaitForFileText("D:\\notepad-calls.txt"));
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "crashreport/log_path.h"
-#include "doubles.h"
 #include "launcher/messages.h"
 #include "platform_fixture.h"
 #include "test_files.h"

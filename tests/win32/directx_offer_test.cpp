@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "doubles.h"
 #include "launcher/messages.h"
 #include "platform_fixture.h"
 #include "test_files.h"

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "doubles.h"
 #include "platform_fixture.h"
 #include "test_files.h"
 

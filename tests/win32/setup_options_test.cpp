@@ -11,7 +11,6 @@
 #include <string>
 
 #include "dialog_driver.h"
-#include "doubles.h"
 #include "launcher/product.h"
 #include "platform_fixture.h"
 #include "registry_fixture.h"

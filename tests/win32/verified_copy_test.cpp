@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "doubles.h"
 #include "platform_fixture.h"
 #include "setup/setup_state.h"
 #include "test_files.h"
