@@ -196,7 +196,7 @@ bool RunFileEngine(HWND owner, char* path, bool remove)
     }
     DeleteListedFiles(directory, table, count);
     if (remove)
-        return FinishRemoval(owner, directory, table, count);
+        return FinishRemoval(owner, directory);
 
     if (!CheckDiskSpace(InstallBytes, path)) {
         DeleteProductKey();

@@ -33,7 +33,7 @@ bool RunUninstall(HINSTANCE instance, HWND owner)
     return true;
 }
 
-bool FinishRemoval(HWND owner, const char* directory, const ChecksumEntry*, int)
+bool FinishRemoval(HWND owner, const char* directory)
 {
     RemoveDirectoryChain(directory);
     DeleteProductKey();
