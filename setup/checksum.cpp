@@ -28,6 +28,7 @@ uint32_t UpdateChecksumByteByByte(uint32_t c, const unsigned char* data, size_t 
 //     is the count of low one bits of E, at most 6 (the bound falls with j).
 //     Other blocks, some 4% of random data and none of runs of equal bytes,
 //     are done byte by byte.
+
 // The bound of 3, by the low six bits of E (six or more ones: j = 6).
 constexpr uint64_t CarryBound(unsigned lowBits)
 {
@@ -48,6 +49,8 @@ constexpr std::array<uint64_t, 64> MakeCarryBounds()
 constexpr std::array<uint64_t, 64> CarryBounds = MakeCarryBounds();
 
 constexpr uint64_t BlockAddend = uint64_t(127) * ChecksumAddend;
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the lanes take byte k from bits 8k to 8k+7");
 
 // b0 + 2 b1 + 4 b2 + ... + 64 b6 from the eight bytes at p, in 16-bit lanes:
 // pairs b(2k) + 2 b(2k+1), then one multiply sums the lanes weighted
