@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <functional>
 #include <string>
 
 #include "dialog_driver.h"
@@ -49,6 +50,17 @@ protected:
         Sys.SHGetPathFromIDListA = PathOfPick;
         WriteRegistryText(WindowsCurrentVersionKey, ProgramFilesValue, "C:\\Program Files");
     }
+
+    // Shows the install path dialog over path while the user acts on it
+    // from a second thread; what AskInstallPath returned.
+    static bool AskAnswered(char* path, const std::function<void(HWND)>& act)
+    {
+        DialogDriver user([&] {
+            if (HWND dialog = WaitForDialog("Install"))
+                act(dialog);
+        });
+        return AskInstallPath(nullptr, path);
+    }
     SavedRegistryValue programFiles_{WindowsCurrentVersionKey, ProgramFilesValue};
 };
 
@@ -69,17 +81,11 @@ TEST_F(InstallPathTest, WhatOKStoresForATypedPath)
         SCOPED_TRACE(c.typed);
         char path[PathSize] = "C:\\Initial\\Data\\";
         std::string shown;
-        {
-            DialogDriver user([&] {
-                HWND dialog = WaitForDialog("Install");
-                if (dialog == nullptr)
-                    return;
-                shown = ControlText(dialog, IDC_INSTALL_PATH);
-                SetControlText(dialog, IDC_INSTALL_PATH, c.typed);
-                PressButton(dialog, IDOK);
-            });
-            EXPECT_TRUE(AskInstallPath(nullptr, path));
-        }
+        EXPECT_TRUE(AskAnswered(path, [&](HWND dialog) {
+            shown = ControlText(dialog, IDC_INSTALL_PATH);
+            SetControlText(dialog, IDC_INSTALL_PATH, c.typed);
+            PressButton(dialog, IDOK);
+        }));
         EXPECT_EQ("C:\\Initial\\Data\\", shown);
         EXPECT_EQ(c.stored, path);
         EXPECT_EQ(0, Beeps);
@@ -98,18 +104,12 @@ TEST_F(InstallPathTest, MalformedOrOverlongPathsBeepAndStay)
         Beeps = 0;
         char path[PathSize] = "C:\\Initial\\Data\\";
         std::string after;
-        {
-            DialogDriver user([&] {
-                HWND dialog = WaitForDialog("Install");
-                if (dialog == nullptr)
-                    return;
-                SetControlText(dialog, IDC_INSTALL_PATH, text);
-                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                after = IsWindow(dialog) ? "open" : "closed";
-                PressButton(dialog, IDCANCEL);
-            });
-            EXPECT_FALSE(AskInstallPath(nullptr, path));
-        }
+        EXPECT_FALSE(AskAnswered(path, [&](HWND dialog) {
+            SetControlText(dialog, IDC_INSTALL_PATH, text);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            after = IsWindow(dialog) ? "open" : "closed";
+            PressButton(dialog, IDCANCEL);
+        }));
         EXPECT_EQ(1, Beeps);
         EXPECT_EQ("open", after);
         EXPECT_STREQ("C:\\Initial\\Data\\", path) << "Cancel changed the caller's buffer";
@@ -135,18 +135,12 @@ TEST_F(InstallPathTest, BrowsingCompletesTheFolder)
         PickedFolder = c.picked;
         char path[PathSize] = "C:\\Initial\\Data\\";
         std::string shown;
-        {
-            DialogDriver user([&] {
-                HWND dialog = WaitForDialog("Install");
-                if (dialog == nullptr)
-                    return;
-                SetControlText(dialog, IDC_INSTALL_PATH, "typed before");
-                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_BROWSE, BN_CLICKED), 0);
-                shown = ControlText(dialog, IDC_INSTALL_PATH);
-                PressButton(dialog, IDCANCEL);
-            });
-            EXPECT_FALSE(AskInstallPath(nullptr, path));
-        }
+        EXPECT_FALSE(AskAnswered(path, [&](HWND dialog) {
+            SetControlText(dialog, IDC_INSTALL_PATH, "typed before");
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_BROWSE, BN_CLICKED), 0);
+            shown = ControlText(dialog, IDC_INSTALL_PATH);
+            PressButton(dialog, IDCANCEL);
+        }));
         EXPECT_EQ(c.shown, shown);
         EXPECT_STREQ("C:\\Initial\\Data\\", path) << "browsing wrote the caller's buffer";
     }
@@ -158,17 +152,11 @@ TEST_F(InstallPathTest, ABrowsedFolderTooLongToCompleteBeeps)
     PickedFolder = deep.c_str();
     char path[PathSize] = "C:\\Initial\\Data\\";
     std::string shown;
-    {
-        DialogDriver user([&] {
-            HWND dialog = WaitForDialog("Install");
-            if (dialog == nullptr)
-                return;
-            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_BROWSE, BN_CLICKED), 0);
-            shown = ControlText(dialog, IDC_INSTALL_PATH);
-            PressButton(dialog, IDCANCEL);
-        });
-        EXPECT_FALSE(AskInstallPath(nullptr, path));
-    }
+    EXPECT_FALSE(AskAnswered(path, [&](HWND dialog) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_BROWSE, BN_CLICKED), 0);
+        shown = ControlText(dialog, IDC_INSTALL_PATH);
+        PressButton(dialog, IDCANCEL);
+    }));
     EXPECT_EQ(1, Beeps);
     EXPECT_EQ("C:\\Initial\\Data\\", shown);
 }
