@@ -4,12 +4,14 @@
 #include <stdlib.h>
 #include <string.h>
 
-HMODULE DoubleModule;
-
 std::string BesideDouble(const char* name)
 {
+    // The module this code is linked into: the double's DLL or exe.
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&BesideDouble), &module);
     char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(DoubleModule, path, MAX_PATH);
+    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
     std::string folder(path, length);
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }

@@ -5,9 +5,6 @@
 
 #include <string>
 
-// Set by each double's DllMain.
-extern HMODULE DoubleModule;
-
 // The path of name in the double's own folder.
 std::string BesideDouble(const char* name);
 

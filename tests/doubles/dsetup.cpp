@@ -10,13 +10,6 @@
 constexpr char Control[] = "dsetup-control.txt";
 constexpr char Record[] = "dsetup-calls.txt";
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DoubleModule = instance;
-    return TRUE;
-}
-
 #if !defined(WITHOUT_GET_VERSION)
 extern "C" __declspec(dllexport) INT WINAPI DirectXSetupGetVersion(DWORD* version, DWORD* revision)
 {

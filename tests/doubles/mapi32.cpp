@@ -10,13 +10,6 @@
 constexpr char Control[] = "mapi-control.txt";
 constexpr char Record[] = "mapi-calls.txt";
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        DoubleModule = instance;
-    return TRUE;
-}
-
 #if !defined(WITHOUT_SEND_MAIL)
 static std::string Text(const char* text)
 {

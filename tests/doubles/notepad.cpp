@@ -8,7 +8,6 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    DoubleModule = GetModuleHandleA(nullptr);
     AppendRecord("notepad-calls.txt", GetCommandLineA());
     return 0;
 }
