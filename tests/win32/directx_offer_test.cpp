@@ -12,16 +12,6 @@
 
 namespace {
 
-DWORD ReportedPlatform;
-
-BOOL WINAPI FakeGetVersionExA(LPOSVERSIONINFOA info)
-{
-    info->dwPlatformId = ReportedPlatform;
-    info->dwMajorVersion = 4;
-    info->dwMinorVersion = 10;
-    return TRUE;
-}
-
 BOOL WINAPI RecordExitWindowsEx(UINT flags, DWORD reason)
 {
     fprintf(stderr, "ExitWindowsEx(%u, %lu)\n", flags, static_cast<unsigned long>(reason));
@@ -37,8 +27,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        ReportedPlatform = VER_PLATFORM_WIN32_WINDOWS;
-        Sys.GetVersionExA = FakeGetVersionExA;
+        ReportPlatform(VER_PLATFORM_WIN32_WINDOWS);
         Sys.ExitWindowsEx = RecordExitWindowsEx;
         EnterScratchFolder("thundra-directx-tests");
         CreateDirectoryA("redist", nullptr);
@@ -71,7 +60,7 @@ protected:
 
 TEST_F(DirectXOfferTest, WindowsNTLoadsNothing)
 {
-    ReportedPlatform = VER_PLATFORM_WIN32_NT;
+    ReportPlatform(VER_PLATFORM_WIN32_NT);
     EXPECT_TRUE(OfferDirectXSetup(nullptr));
     EXPECT_EQ("", Calls());
     EXPECT_TRUE(ShownBoxes.empty());

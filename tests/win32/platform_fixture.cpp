@@ -16,6 +16,23 @@ static int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT
     return answer;
 }
 
+static DWORD ReportedPlatform;
+
+static BOOL WINAPI ReportedVersion(LPOSVERSIONINFOA info)
+{
+    bool nt = ReportedPlatform == VER_PLATFORM_WIN32_NT;
+    info->dwPlatformId = ReportedPlatform;
+    info->dwMajorVersion = nt ? 6 : 4;
+    info->dwMinorVersion = nt ? 1 : 10;
+    return TRUE;
+}
+
+void ReportPlatform(DWORD platform)
+{
+    ReportedPlatform = platform;
+    Sys.GetVersionExA = ReportedVersion;
+}
+
 std::string DescribeShown()
 {
     std::string description;

@@ -25,6 +25,10 @@ extern std::deque<int> BoxAnswers;
 
 std::string DescribeShown();
 
+// From now on GetVersionExA, through the platform table, reports this
+// platform: Windows 98 (4.10) for VER_PLATFORM_WIN32_WINDOWS, 6.1 for NT.
+void ReportPlatform(DWORD platform);
+
 class PlatformTest : public ::testing::Test {
 protected:
     void SetUp() override;

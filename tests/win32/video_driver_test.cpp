@@ -14,16 +14,6 @@
 
 namespace {
 
-DWORD ReportedPlatform;
-
-BOOL WINAPI FakeGetVersionExA(LPOSVERSIONINFOA info)
-{
-    info->dwPlatformId = ReportedPlatform;
-    info->dwMajorVersion = ReportedPlatform == VER_PLATFORM_WIN32_NT ? 6 : 4;
-    info->dwMinorVersion = 10;
-    return TRUE;
-}
-
 constexpr char OutOfDateQuestion[] =
     "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
 
@@ -38,8 +28,7 @@ protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        ReportedPlatform = VER_PLATFORM_WIN32_WINDOWS;
-        Sys.GetVersionExA = FakeGetVersionExA;
+        ReportPlatform(VER_PLATFORM_WIN32_WINDOWS);
         Sys.GetModuleHandleA = FakeGetModuleHandleA;
         Sys.GetProcAddress = FakeGetProcAddress;
         Sys.DirectDrawCreate = FakeDirectDrawCreate;
@@ -124,7 +113,7 @@ TEST_F(VideoDriverDeathTest, NoToTheQuestionEndsTheLauncherWithOne)
 
 TEST_F(VideoDriverTest, WindowsNTLooksAtNothing)
 {
-    ReportedPlatform = VER_PLATFORM_WIN32_NT;
+    ReportPlatform(VER_PLATFORM_WIN32_NT);
     // No driver table at all: on NT it is not opened.
     EXPECT_EQ(DriverUpToDate, GetDriverStatus());
     CheckVideoDriver();
