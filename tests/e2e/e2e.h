@@ -13,6 +13,11 @@
 extern std::string LauncherUnderTest;
 extern std::string SampleDisc;
 
+// A current directory that is neither the disc nor the Launcher's folder.
+constexpr char NeutralDirectory[] = "C:\\windows";
+// Wine reports Windows 7 by default: the Launcher warns of NT 5.0 and later.
+constexpr char VersionWarning[] = "Thundra is not designed for Windows 2000\nContinue?";
+
 // A folder under C:\thundra-e2e that holds the Launcher as "Thundra.exe"
 // and, when asked, the autorun marker. Removed again with all it holds.
 class DiscFolder {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr char NeutralDirectory[] = "C:\\windows";
-constexpr char VersionWarning[] = "Thundra is not designed for Windows 2000\nContinue?";
 constexpr char CrashQuestion[] = "Ostro would love to get information about this crash.  Would it be ok to mail the "
                                  "logfile to thundra-bugs@ostro.example?";
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr char NeutralDirectory[] = "C:\\windows";
 
 // Without the marker the Launcher is the stub of the game links: with no
 // disc in a CD drive, it asks for one.
@@ -147,7 +146,7 @@ TEST(LauncherModes, NoSemaphoreOutlivesTheLauncher)
     ScopedTempFolder temp("C:\\thundra-e2e\\semaphores-temp");
     // Wine reports Windows 7: the launch's version check asks first.
     const std::vector<RobotRule> script = {
-        {"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}, KeepTheGame, ExitTheMenu};
+        {"Thundra", VersionWarning, "Yes"}, KeepTheGame, ExitTheMenu};
     for (const char* arguments : {"", "-noautoplay -exit 0", "-uninstall"}) {
         RobotRun run = RunLauncher(disc.Launcher(), arguments, NeutralDirectory, script);
         EXPECT_EQ(0u, run.exitCode) << arguments;

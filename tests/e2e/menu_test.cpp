@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr char VersionWarning[] = "Thundra is not designed for Windows 2000\nContinue?";
 
 class Menu : public ::testing::Test {
 protected:
@@ -21,7 +20,7 @@ protected:
     // The menu is known by its caption: its picture's text reads as anything.
     RobotRun Show(const std::string& steps, const std::string& arguments = "")
     {
-        return RunLauncher(disc_.Launcher(), arguments, "C:\\windows",
+        return RunLauncher(disc_.Launcher(), arguments, NeutralDirectory,
                            {{"Thundra", VersionWarning, "Yes"}, {"Thundra", "", steps}});
     }
     DiscFolder disc_{"menu"};

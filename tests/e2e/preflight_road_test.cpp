@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr char NeutralDirectory[] = "C:\\windows";
 constexpr char UpgradeQuestion[] = "Thundra requires DirectX 7 to run.\nWould you like to upgrade now?";
 constexpr char DriverQuestion[] =
     "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
@@ -95,9 +94,9 @@ TEST(PreflightRoadNT, WindowsNTSkipsTheOfferAndTheDriverTable)
     ASSERT_TRUE(DeleteFileA((disc.Path() + "\\run\\drivers.dat").c_str()));
     ScopedTempFolder temp("C:\\thundra-e2e\\preflight-temp");
     RobotRun run = RunLauncher(disc.Launcher(), "-noautoplay -exit 0", NeutralDirectory,
-                               {{"Thundra", "Thundra is not designed for Windows 2000\nContinue?", "Yes"}});
+                               {{"Thundra", VersionWarning, "Yes"}});
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[Thundra] Thundra is not designed for Windows 2000\nContinue? -> Yes"}),
+    EXPECT_EQ((std::vector<std::string>{std::string("[Thundra] ") + VersionWarning + " -> Yes"}),
               BoxTexts(run));
 }
 

@@ -107,7 +107,7 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
     ASSERT_TRUE(disc.AddFile("Run\\checksum.lst", "common.res 0\ntrack1.dat 0\nchecksum.lst 0\n"));
     const std::vector<std::string> before = MachineState();
 
-    RobotRun setup = RunLauncher("D:\\Thundra.exe", "-setup", "C:\\windows",
+    RobotRun setup = RunLauncher("D:\\Thundra.exe", "-setup", NeutralDirectory,
                                  {{"Thundra", "Disk Usage:",
                                    "+Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok"},
                                   {"Installing files...", "", ""},
@@ -147,7 +147,7 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
     {
         WindowsVersionForLauncher windows98("win98");
         ScopedTempFolder temp("C:\\thundra-e2e-cycle-temp");
-        RobotRun stub = RunLauncher(game.target, game.arguments, "C:\\windows");
+        RobotRun stub = RunLauncher(game.target, game.arguments, NeutralDirectory);
         EXPECT_EQ(0u, stub.exitCode);
         EXPECT_TRUE(stub.boxes.empty()) << DescribeBoxes(stub.boxes);
         HWND window = WaitForGameWindow();
@@ -162,7 +162,7 @@ TEST_F(SetupCycle, InstallPlayFromTheLinkAndUninstall)
     }
 
     // The uninstall entry's command, as the system's list of programs runs it.
-    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), NeutralDirectory,
                                     {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}});
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Uninstall] Yes", "[Thundra] OK"}), Answers(removal));
@@ -190,7 +190,7 @@ void InstallFromTheDisc(const std::string& typed)
     ASSERT_TRUE(disc.AddFile("Run\\common.res", "the common resources"));
     ASSERT_TRUE(disc.AddFile("Run\\checksum.lst", "common.res 0\nchecksum.lst 0\n"));
     disc.Keep();
-    RobotRun setup = RunLauncher("D:\\Thundra.exe", "-setup", "C:\\windows",
+    RobotRun setup = RunLauncher("D:\\Thundra.exe", "-setup", NeutralDirectory,
                                  {{"Thundra", "Disk Usage:",
                                    "+Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok"},
                                   {"Installing files...", "", ""},
@@ -205,7 +205,7 @@ TEST_F(SetupCycle, DecliningTheUninstallChangesNothing)
 {
     InstallFromTheDisc("");
     const std::vector<std::string> before = MachineState();
-    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), NeutralDirectory,
                                     {{"Uninstall", "Remove Thundra?", "No"}});
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ(std::vector<std::string>{"[Uninstall] No"}, Answers(removal));
@@ -218,7 +218,7 @@ TEST_F(SetupCycle, DataOutsideTheInstallDirectoryStaysWithItsKey)
     EXPECT_EQ("the common resources", ReadTextFile("C:\\thundra-games\\Data\\common.res"));
     // The stub finds no list beside itself: no file goes, and no "Files
     // removed"; the links and the entry go all the same.
-    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), NeutralDirectory,
                                     {{"Uninstall", "Remove Thundra?", "Yes"}});
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ(std::vector<std::string>{"[Uninstall] Yes"}, Answers(removal));
@@ -237,7 +237,7 @@ TEST_F(SetupCycle, TheGameLinkWithoutTheDiscAsksForIt)
     DiscFolder stubFolder("stub", false);
     ASSERT_TRUE(stubFolder.ok());
     const char question[] = "Please insert the Thundra disc.";
-    RobotRun stub = RunLauncher(stubFolder.Launcher(), "", "C:\\windows",
+    RobotRun stub = RunLauncher(stubFolder.Launcher(), "", NeutralDirectory,
                                 {{"Thundra", question, "Retry"}, {"Thundra", question, "Cancel"}});
     EXPECT_EQ(0u, stub.exitCode);
     ASSERT_EQ(2u, stub.boxes.size()) << DescribeBoxes(stub.boxes);

@@ -28,8 +28,8 @@ TEST(UserRoad, MenuSetupPlayCrashMailLogUninstall)
 
     // Setup from the menu, and Play once Setup has closed; the game then
     // crashes with code 1 (its "-exit 1" passes through the Launcher).
-    RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", "C:\\windows",
-                                {{"Thundra", "Thundra is not designed for Windows 2000", "Yes"},
+    RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", NeutralDirectory,
+                                {{"Thundra", VersionWarning, "Yes"},
                                  {"Thundra", CrashQuestion, "Yes"},
                                  {"Thundra", "Disk Usage:", "+Play from hard disk (260 MB required)|+Start Menu shortcut|Ok"},
                                  {"Installing files...", "", ""},
@@ -57,7 +57,7 @@ TEST(UserRoad, MenuSetupPlayCrashMailLogUninstall)
     EXPECT_NE(std::string::npos, mail.find("path=\"" + temp.Path() + "thun.log\" name=\"thun.log\"")) << mail;
     EXPECT_EQ("notepad " + temp.Path() + "thun.log\n", WaitForFileText("D:\\notepad-calls.txt"));
 
-    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), NeutralDirectory,
                                     {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}});
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Uninstall] Yes", "[Thundra] OK"}), Answers(removal));
