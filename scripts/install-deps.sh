@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     googletest libgtest-dev
     clang libclang-rt-14-dev
-    wine wine64 xvfb xauth x11-apps x11-utils imagemagick xorriso
+    wine wine64 fonts-wine xvfb xauth x11-apps x11-utils imagemagick xorriso
 )
 
 missing=()

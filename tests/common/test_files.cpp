@@ -110,3 +110,15 @@ bool CopyTree(const std::string& from, const std::string& to)
     }
     return ok;
 }
+
+std::string ListDifference(const std::vector<std::string>& before, const std::vector<std::string>& after)
+{
+    std::string difference;
+    for (const std::string& entry : before)
+        if (std::find(after.begin(), after.end(), entry) == after.end())
+            difference += "gone: " + entry + "\n";
+    for (const std::string& entry : after)
+        if (std::find(before.begin(), before.end(), entry) == before.end())
+            difference += "new: " + entry + "\n";
+    return difference;
+}

@@ -18,5 +18,9 @@ void RemoveTree(const std::string& path);
 // named in skip are left out with all they hold.
 std::vector<std::string> ListTree(const std::string& folder, const std::vector<std::string>& skip = {});
 
+// What one list has that the other lacks, one "gone: " or "new: " line
+// each; empty when they are the same.
+std::string ListDifference(const std::vector<std::string>& before, const std::vector<std::string>& after);
+
 // Copies a folder with everything in it; false when anything failed.
 bool CopyTree(const std::string& from, const std::string& to);

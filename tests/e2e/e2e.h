@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "robot.h"
@@ -115,6 +116,13 @@ public:
 
 // The boxes of a run, one "[caption] text -> answer" each.
 std::vector<std::string> BoxTexts(const RobotRun& run);
+
+// Boxes that are on screen together may be met in either order.
+inline std::vector<std::string> Sorted(std::vector<std::string> texts)
+{
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
 
 // The boxes of a run, one "[caption] answer" each.
 std::vector<std::string> Answers(const RobotRun& run);

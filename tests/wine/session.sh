@@ -32,7 +32,7 @@ stop_session() {
 
 make_template() {
     local stamp
-    stamp="$(WINEDEBUG=-all wine --version) 1"
+    stamp="$(WINEDEBUG=-all wine --version) 2"
     if [ -f "$template/.stamp" ] && [ "$(cat "$template/.stamp")" = "$stamp" ]; then
         return
     fi
@@ -47,14 +47,16 @@ make_template() {
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     # A new prefix links Desktop, Documents and the like to the host's home:
-    # a link made by a test would land there.
+    # a link made by a test would land there. Templates, deeper down, too.
     local link
-    for link in "$template"/drive_c/users/*/*; do
-        if [ -L "$link" ]; then
-            rm "$link"
-            mkdir "$link"
-        fi
+    find "$template/drive_c/users" -type l | while IFS= read -r link; do
+        rm "$link"
+        mkdir "$link"
     done
+    # Wine's own "MS Sans Serif" and Tahoma: without them the dialogs fall
+    # back to DejaVu Sans, whose base units are 7x13 instead of Windows' 6x13.
+    cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/ms_sans_serif.ttf \
+        /usr/share/wine/fonts/tahoma.ttf "$template/drive_c/windows/Fonts/"
     echo "$stamp" >"$template/.stamp"
     unset WINEPREFIX
 }
