@@ -58,7 +58,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 
 # The checksum's speed; a benchmark that prints figures (scripts/benchmark.sh), not a test.
-add_executable(checksum_bench tests/bench/checksum_bench.cpp setup/checksum.cpp)
+add_executable(checksum_bench bench/checksum_bench.cpp setup/checksum.cpp)
 target_include_directories(checksum_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(checksum_bench PRIVATE -O2)
 
@@ -95,6 +95,3 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE
 add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/win32_tests.exe)
 add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe --launcher=${TEST_LAUNCHER}
     --sample-disc=${SAMPLE_DISC})
-add_test(NAME e2e_robot_script
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/robot_script_test.sh ${WINE_STATE} ${WIN64_DIR}/tests/bin/robot.exe ${TEST_LAUNCHER})
-set_tests_properties(win32 e2e e2e_robot_script PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)

@@ -10,7 +10,6 @@
 constexpr char Control[] = "dsetup-control.txt";
 constexpr char Record[] = "dsetup-calls.txt";
 
-#if !defined(WITHOUT_GET_VERSION)
 extern "C" __declspec(dllexport) INT WINAPI DirectXSetupGetVersion(DWORD* version, DWORD* revision)
 {
     AppendRecord(Record, "DirectXSetupGetVersion");
@@ -18,9 +17,7 @@ extern "C" __declspec(dllexport) INT WINAPI DirectXSetupGetVersion(DWORD* versio
     *revision = static_cast<DWORD>(ReadControl(Control, "revision", 716));
     return static_cast<INT>(ReadControl(Control, "getversion-result", 1));
 }
-#endif
 
-#if !defined(WITHOUT_SETUP)
 extern "C" __declspec(dllexport) INT WINAPI DirectXSetupA(HWND owner, LPSTR rootPath, DWORD flags)
 {
     char line[600];
@@ -29,4 +26,3 @@ extern "C" __declspec(dllexport) INT WINAPI DirectXSetupA(HWND owner, LPSTR root
     AppendRecord(Record, line);
     return static_cast<INT>(ReadControl(Control, "setup-result", 0));
 }
-#endif

@@ -1,59 +1,26 @@
-// The mail library. Control file "mapi-control.txt": "result N". Record
-// "mapi-calls.txt": every field of the message it was given, a line each.
+// The mail library. Records in "mapi-calls.txt" what the Launcher's mail
+// holds: flags, subject, recipients and attachments, a line each; sends.
 #include <windows.h>
 #include <mapi.h>
 
-#include <string>
-
 #include "double_files.h"
 
-constexpr char Control[] = "mapi-control.txt";
-constexpr char Record[] = "mapi-calls.txt";
-
-#if !defined(WITHOUT_SEND_MAIL)
-static std::string Text(const char* text)
-{
-    return text == nullptr ? "(null)" : "\"" + std::string(text) + "\"";
-}
-
-static std::string Number(unsigned long long value)
-{
-    char text[32];
-    wsprintfA(text, "0x%I64x", value);
-    return text;
-}
-
 extern "C" __declspec(dllexport) ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR window, lpMapiMessage message,
-                                                           FLAGS flags, ULONG reserved)
+                                                           FLAGS flags, ULONG)
 {
-    AppendRecord(Record, "MAPISendMail session=" + Number(session) + " window=" + Number(window) +
-                             " flags=" + Number(flags) + " reserved=" + Number(reserved));
-    AppendRecord(Record, "message reserved=" + Number(message->ulReserved) + " subject=" +
-                             Text(message->lpszSubject) + " note=" + Text(message->lpszNoteText) +
-                             " type=" + Text(message->lpszMessageType) + " date=" +
-                             Text(message->lpszDateReceived) + " conversation=" +
-                             Text(message->lpszConversationID) + " flags=" + Number(message->flFlags) +
-                             " originator=" + (message->lpOriginator ? "set" : "(null)"));
-    AppendRecord(Record, "recipients=" + Number(message->nRecipCount));
+    char line[1024];
+    wsprintfA(line, "MAPISendMail session=0x%lx window=0x%lx flags=0x%lx subject=\"%s\" note=\"%s\"",
+              static_cast<unsigned long>(session), static_cast<unsigned long>(window), static_cast<unsigned long>(flags),
+              message->lpszSubject, message->lpszNoteText);
+    AppendRecord("mapi-calls.txt", line);
     for (ULONG i = 0; i < message->nRecipCount; ++i) {
-        const MapiRecipDesc& r = message->lpRecips[i];
-        AppendRecord(Record, "recipient reserved=" + Number(r.ulReserved) + " class=" + Number(r.ulRecipClass) +
-                                 " name=" + Text(r.lpszName) + " address=" + Text(r.lpszAddress) +
-                                 " eidsize=" + Number(r.ulEIDSize) + " eid=" + (r.lpEntryID ? "set" : "(null)"));
+        wsprintfA(line, "to class=%lu name=\"%s\" address=\"%s\"", message->lpRecips[i].ulRecipClass,
+                  message->lpRecips[i].lpszName, message->lpRecips[i].lpszAddress);
+        AppendRecord("mapi-calls.txt", line);
     }
-    AppendRecord(Record, "files=" + Number(message->nFileCount));
     for (ULONG i = 0; i < message->nFileCount; ++i) {
-        const MapiFileDesc& f = message->lpFiles[i];
-        AppendRecord(Record, "file reserved=" + Number(f.ulReserved) + " flags=" + Number(f.flFlags) +
-                                 " position=" + Number(f.nPosition) + " path=" + Text(f.lpszPathName) +
-                                 " name=" + Text(f.lpszFileName) + " type=" + (f.lpFileType ? "set" : "(null)"));
+        wsprintfA(line, "file path=\"%s\" name=\"%s\"", message->lpFiles[i].lpszPathName, message->lpFiles[i].lpszFileName);
+        AppendRecord("mapi-calls.txt", line);
     }
-    return static_cast<ULONG>(ReadControl(Control, "result", SUCCESS_SUCCESS));
+    return SUCCESS_SUCCESS;
 }
-#else
-// A library without the entry still needs one export to be a library.
-extern "C" __declspec(dllexport) ULONG WINAPI MAPILogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG)
-{
-    return 0;
-}
-#endif

@@ -1,74 +1,126 @@
-// The user's whole road on the sample disc that the authoring tool wrote,
-// in the CD drive D:: the menu, Setup to the hard disk, Play, a crash, the
-// mail, the log, and the uninstall from the entry's command.
-#include <gtest/gtest.h>
-
-#include <algorithm>
+// The user's whole road on the sample disc in the CD drive D:: the menu,
+// Setup to the hard disk with both links, Play, a crash, the mail, the log;
+// then the game link, which finds the disc and plays; then the uninstall
+// from the entry's command, after which the machine is as before.
+#include <objbase.h>
+#include <shlobj.h>
 
 #include "e2e.h"
 
 namespace {
 
-constexpr char CdFolder[] = "C:\\thundra-cd";
 constexpr char DataDir[] = "C:\\Program Files\\Orvane\\Thundra\\Data\\";
+constexpr char Stub[] = "C:\\Program Files\\Orvane\\Thundra\\Thunx.exe";
+constexpr char Programs[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
-constexpr char CrashQuestion[] = "Ostro would love to get information about this crash.  Would it be ok to mail the "
-                                 "logfile to thundra-bugs@ostro.example?";
 
-TEST(UserRoad, MenuSetupPlayCrashMailLogUninstall)
+// A link's target and arguments, "target|arguments".
+std::string ReadLink(const std::string& file)
 {
-    ASSERT_FALSE(SampleDisc.empty()) << "give the sample disc with --sample-disc=PATH";
-    RemoveTree(CdFolder);
-    ASSERT_TRUE(CopyTree(SampleDisc, CdFolder));
-    // The mail library's and Notepad's doubles go beside the disc's Launcher.
-    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\mapi32.dll").c_str(), "D:\\mapi32.dll", FALSE));
-    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\notepad.exe").c_str(), "D:\\notepad.exe", FALSE));
-    ScopedTempFolder temp("C:\\thundra-e2e\\road-temp");
-    const std::vector<std::string> before = ListTree("C:\\Program Files");
-
-    // Setup from the menu, and Play once Setup has closed; the game then
-    // crashes with code 1 (its "-exit 1" passes through the Launcher).
-    RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", NeutralDirectory,
-                                {{"Thundra", VersionWarning, "Yes"},
-                                 {"Thundra", CrashQuestion, "Yes"},
-                                 {"Thundra", "Disk Usage:", "+Play from hard disk (260 MB required)|+Start Menu shortcut|Ok"},
-                                 {"Installing files...", "", ""},
-                                 {"Install", "", "OK"},
-                                 {"Create directory", "The directory", "Yes"},
-                                 {"Thun", "Files copied successfully", "OK"},
-                                 {"Our Apologies", "Thundra has exited unexpectedly (1).", "OK"},
-                                 {"Thundra", "", "Setup|Play"}},
-                                60000);
-    EXPECT_EQ(0u, road.exitCode) << DescribeBoxes(road.boxes);
-    EXPECT_EQ(Sorted(std::vector<std::string>{"[Thundra] Setup|Play",
-                                        "[Thundra] +Play from hard disk (260 MB required)|+Start Menu shortcut|Ok",
-                                        "[Install] OK", "[Installing files...] ", "[Create directory] Yes",
-                                        "[Thun] OK", "[Thundra] Yes", "[Our Apologies] OK", "[Thundra] Yes"}),
-              Sorted(Answers(road)));
-
-    // Every listed file arrived as the disc has it.
-    for (const std::string& file : ListTree(std::string(CdFolder) + "\\Run")) {
-        std::string name = file.substr(file.find_last_of('\\') + 1);
-        if (name == "race.bin" || name == "debug.bin" || name == "readme.txt" || name == "drivers.dat")
-            continue;
-        EXPECT_TRUE(ReadTextFile(file) == ReadTextFile(DataDir + name)) << name << " differs or is missing";
+    IShellLinkA* link = nullptr;
+    IPersistFile* persist = nullptr;
+    char target[MAX_PATH] = "(no link)", arguments[MAX_PATH] = "";
+    WCHAR wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) && SUCCEEDED(persist->Load(wide, STGM_READ))) {
+        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        link->GetArguments(arguments, MAX_PATH);
     }
-    std::string mail = ReadTextFile("D:\\mapi-calls.txt");
-    EXPECT_NE(std::string::npos, mail.find("path=\"" + temp.Path() + "thun.log\" name=\"thun.log\"")) << mail;
-    EXPECT_EQ("notepad " + temp.Path() + "thun.log\n", WaitForFileText("D:\\notepad-calls.txt"));
+    if (persist != nullptr)
+        persist->Release();
+    if (link != nullptr)
+        link->Release();
+    return std::string(target) + "|" + arguments;
+}
 
-    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), NeutralDirectory,
+// What Setup and the uninstaller may touch.
+std::vector<std::string> MachineState()
+{
+    std::vector<std::string> state = ListTree("C:\\Program Files");
+    for (const std::string& entry : ListTree("C:\\users\\root", {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
+        state.push_back(entry);
+    state.push_back(std::string("product key: ") + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+    state.push_back(std::string("uninstall entry: ") + RegistryText(UninstallKey, "UninstallString"));
+    return state;
+}
+
+TEST_F(E2E, UserRoad)
+{
+    RemoveTree("C:\\thundra-cd");
+    ASSERT_TRUE(CopyTree(SampleDisc, "C:\\thundra-cd"));
+    for (const char* double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"}) {
+        CreateDirectoryA("D:\\redist", nullptr);
+        CreateDirectoryA("D:\\redist\\directx7", nullptr);
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
+    }
+    ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n"));
+    const std::vector<std::string> before = MachineState();
+
+    RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", "C:\\windows",
+                                 {{"Thundra", VersionWarning, "Yes"},
+                                  {"Thundra", CrashQuestion, "Yes"},
+                                  {"Thundra", "Disk Usage:", "+Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok"},
+                                  {"Installing files...", "", ""},
+                                  {"Install", "", "OK"},
+                                  {"Create directory", "The directory", "Yes"},
+                                  {"Thun", "Files copied successfully", "OK"},
+                                  {"Our Apologies", "Thundra has exited unexpectedly (1).  Let's check out the log.", "OK"},
+                                  {"Thundra", "", "Setup|Play"}},
+                                 60000);
+    EXPECT_EQ(0u, road.exitCode) << DescribeBoxes(road.boxes);
+    EXPECT_EQ((std::vector<std::string>{"[Create directory] Yes", "[Install] OK", "[Installing files...] ", "[Our Apologies] OK",
+                                        "[Thun] OK", "[Thundra] +Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok",
+                                        "[Thundra] Setup|Play", "[Thundra] Yes", "[Thundra] Yes"}),
+              Answers(road)) << DescribeBoxes(road.boxes);
+    for (const std::string& file : ListTree("D:\\Run")) {
+        std::string name = file.substr(file.find_last_of('\\') + 1);
+        bool listed = name != "race.bin" && name != "debug.bin" && name != "readme.txt" && name != "drivers.dat";
+        EXPECT_TRUE(!listed || ReadTextFile(file) == ReadTextFile(DataDir + name)) << name << " differs or is missing";
+    }
+    EXPECT_EQ(DataDir, RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+    EXPECT_TRUE(ReadTextFile("D:\\Thundra.exe") == ReadTextFile(Stub)) << "the stub is not the Launcher";
+    EXPECT_EQ("\"" + std::string(Stub) + "\" -uninstall", RegistryText(UninstallKey, "UninstallString"));
+    CoInitialize(nullptr);
+    const std::string gameLink = ReadLink(std::string(Programs) + "Thundra.lnk");
+    EXPECT_EQ(std::string(Stub) + "|", gameLink);
+    EXPECT_EQ(std::string(Stub) + "|-uninstall", ReadLink(std::string(Programs) + "Uninstall Thundra.lnk"));
+    EXPECT_EQ(std::string(Stub) + "|", ReadLink("C:\\users\\root\\Desktop\\Thundra.lnk"));
+    CoUninitialize();
+
+    EXPECT_EQ("MAPISendMail session=0x0 window=0x0 flags=0x8 subject=\"Thundra Crashed!\" note=\"If you wish, please add your comments here.\"\n"
+              "to class=1 name=\"thundra-bugs@ostro.example\" address=\"thundra-bugs@ostro.example\"\n"
+              "file path=\"" + Temp("thun.log") + "\" name=\"thun.log\"\n",
+              ReadTextFile("D:\\mapi-calls.txt"));
+    for (int i = 0; i < 250 && ReadTextFile("D:\\notepad-calls.txt").empty(); ++i)
+        Sleep(20);
+    EXPECT_EQ("notepad " + Temp("thun.log") + "\n", ReadTextFile("D:\\notepad-calls.txt"));
+
+    // The game link starts the stub, which starts the disc's Launcher; Wine
+    // poses as Windows 98 for it, whose checks pass without a question.
+    ReportWindowsVersion("win98");
+    RobotRun stub = RunWithRobot(std::string("\"") + Stub + "\"", "C:\\windows", {});
+    EXPECT_EQ(0u, stub.exitCode);
+    EXPECT_EQ(std::vector<std::string>{}, Answers(stub));
+    HWND game = WaitForGameWindow();
+    ASSERT_NE(nullptr, game) << "the game did not start from the disc";
+    for (int i = 0; i < 250 && LogLine(ReadTextFile(Temp("thun.log")), "current directory") != "D:\\Run"; ++i)
+        Sleep(20);
+    EXPECT_EQ("D:\\Run", LogLine(ReadTextFile(Temp("thun.log")), "current directory"));
+    ClickGameButton(game, 0);
+    EXPECT_TRUE(WaitUntilGone("Thundra Canary")) << "the disc's Launcher did not end";
+    ReportWindowsVersion(nullptr);
+
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
                                     {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}});
     EXPECT_EQ(0u, removal.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[Uninstall] Yes", "[Thundra] OK"}), Answers(removal));
-    std::vector<std::string> after = ListTree("C:\\Program Files");
-    after.erase(std::remove_if(after.begin(), after.end(),
-                               [](const std::string& entry) { return entry.rfind("C:\\Program Files\\Orvane", 0) == 0; }),
+    EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(removal));
+    // As before, but for the stub that ran the removal and its folders.
+    std::vector<std::string> after = MachineState();
+    after.erase(std::remove_if(after.begin(), after.end(), [](const std::string& e) { return e.rfind("C:\\Program Files\\Orvane", 0) == 0; }),
                 after.end());
     EXPECT_EQ("", ListDifference(before, after));
-    EXPECT_EQ("(no key)", RegistryText(UninstallKey, "UninstallString"));
-
-    RemoveTree(CdFolder);
+    RemoveTree("C:\\thundra-cd");
     RemoveTree("C:\\Program Files\\Orvane");
 }
 

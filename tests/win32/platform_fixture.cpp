@@ -1,44 +1,42 @@
 #include "platform_fixture.h"
 
 #include "launcher/messages.h"
-#include "test_files.h"
 
 std::vector<ShownBox> ShownBoxes;
 std::deque<int> BoxAnswers;
 
-static int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style)
+static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT style)
 {
-    ShownBoxes.push_back({owner, text, caption, style});
-    if (BoxAnswers.empty())
-        return IDOK;
-    int answer = BoxAnswers.front();
-    BoxAnswers.pop_front();
+    ShownBoxes.push_back({caption, text, style});
+    int answer = BoxAnswers.empty() ? IDOK : BoxAnswers.front();
+    if (!BoxAnswers.empty())
+        BoxAnswers.pop_front();
     return answer;
 }
 
-static DWORD ReportedPlatform;
-
-static BOOL WINAPI ReportedVersion(LPOSVERSIONINFOA info)
+std::vector<std::string> ShownTexts()
 {
-    bool nt = ReportedPlatform == VER_PLATFORM_WIN32_NT;
-    info->dwPlatformId = ReportedPlatform;
-    info->dwMajorVersion = nt ? 6 : 4;
-    info->dwMinorVersion = nt ? 1 : 10;
-    return TRUE;
-}
-
-void ReportPlatform(DWORD platform)
-{
-    ReportedPlatform = platform;
-    Sys.GetVersionExA = ReportedVersion;
-}
-
-std::string DescribeShown()
-{
-    std::string description;
+    std::vector<std::string> texts;
     for (const ShownBox& box : ShownBoxes)
-        description += "[" + box.caption + "] \"" + box.text + "\" style " + std::to_string(box.style) + "\n";
-    return description.empty() ? "(no box)\n" : description;
+        texts.push_back("[" + box.caption + "] " + box.text);
+    return texts;
+}
+
+HWND WaitForDialog(const char* caption)
+{
+    for (int i = 0; i < 1000; ++i, Sleep(10)) {
+        HWND found = FindWindowA("#32770", caption);
+        DWORD process = 0;
+        GetWindowThreadProcessId(found, &process);
+        if (found != nullptr && process == GetCurrentProcessId() && IsWindowVisible(found))
+            return found;
+    }
+    return nullptr;
+}
+
+void PressButton(HWND dialog, int control)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
 }
 
 void PlatformTest::SetUp()
@@ -64,7 +62,6 @@ void PlatformTest::EnterScratchFolder(const char* name)
     GetCurrentDirectoryA(MAX_PATH, previousDirectory_);
     scratch_ = std::string("C:\\") + name;
     RemoveTree(scratch_);
-    // A death test's child finds the folder of its parent, which is in use.
-    ASSERT_TRUE(CreateDirectoryA(scratch_.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(CreateDirectoryA(scratch_.c_str(), nullptr));
     ASSERT_TRUE(SetCurrentDirectoryA(scratch_.c_str()));
 }

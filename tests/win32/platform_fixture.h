@@ -1,6 +1,6 @@
 // In-process tests steer the Launcher through its platform table: every
-// message box is recorded and answered from the test's list, and every
-// entry a test changed is restored afterwards.
+// message box is recorded and answered from the test's list (IDOK once it
+// is used up), and the table is restored after each test.
 #pragma once
 #include <windows.h>
 
@@ -8,38 +8,35 @@
 
 #include <deque>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "launcher/platform.h"
+#include "test_files.h"
 
 struct ShownBox {
-    HWND owner;
-    std::string text, caption;
+    std::string caption, text;
     UINT style;
 };
-
-// What the boxes showed, and the answers the next ones get (IDOK once the
-// list is used up).
 extern std::vector<ShownBox> ShownBoxes;
 extern std::deque<int> BoxAnswers;
 
-std::string DescribeShown();
+// "[caption] text" of every box shown.
+std::vector<std::string> ShownTexts();
 
-// From now on GetVersionExA, through the platform table, reports this
-// platform: Windows 98 (4.10) for VER_PLATFORM_WIN32_WINDOWS, 6.1 for NT.
-void ReportPlatform(DWORD platform);
+// Waits, at most 10 s, for a visible dialog of this process with the caption.
+HWND WaitForDialog(const char* caption);
+void PressButton(HWND dialog, int control);
 
 class PlatformTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // Makes a scratch folder (removed afterwards) the current directory.
+    // Makes C:\name, emptied first and removed afterwards, the current directory.
     void EnterScratchFolder(const char* name);
-    std::string ScratchFolder() const { return scratch_; }
+    std::string scratch_;
 
 private:
-    SystemCalls saved_;
-    std::string scratch_;
+    SystemCalls saved_ = {};
     char previousDirectory_[MAX_PATH] = "";
 };

@@ -1,0 +1,130 @@
+#include "e2e.h"
+
+std::string LauncherUnderTest, SampleDisc;
+
+bool CopyLauncherTo(const std::string& folder, bool withMarker)
+{
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return CopyFileA(LauncherUnderTest.c_str(), (folder + "\\Thundra.exe").c_str(), FALSE) &&
+           (!withMarker || WriteTextFile(folder + "\\autorun.inf", "[autorun]\r\nopen=Thundra.exe\r\n"));
+}
+
+std::string DemoGameImage(const char* name)
+{
+    return LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of('\\')) + "\\game\\" + name;
+}
+
+void E2E::SetUp()
+{
+    RemoveTree("C:\\thundra-e2e");
+    CreateDirectoryA("C:\\thundra-e2e", nullptr);
+    CreateDirectoryA(Temp().c_str(), nullptr);
+    SetEnvironmentVariableA("TMP", Temp().c_str());
+    SetEnvironmentVariableA("TEMP", Temp().c_str());
+    ASSERT_TRUE(CopyLauncherTo(Disc(), true) && CreateDirectoryA(Disc("\\Run").c_str(), nullptr));
+    ASSERT_TRUE(WriteTextFile(Disc("\\Run\\drivers.dat"), "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n"));
+    for (const char* image : {"race.bin", "debug.bin"})
+        ASSERT_TRUE(CopyFileA(DemoGameImage(image).c_str(), Disc("\\Run\\").append(image).c_str(), FALSE));
+    for (const char* double_ : {"mapi32.dll", "notepad.exe"})
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\" + double_).c_str(), Disc("\\").append(double_).c_str(), FALSE));
+}
+
+void E2E::TearDown()
+{
+    ReportWindowsVersion(nullptr);
+    RemoveTree("C:\\thundra-e2e");
+}
+
+RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>& script, DWORD timeoutMs)
+{
+    return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, timeoutMs);
+}
+
+std::vector<std::string> Answers(const RobotRun& run)
+{
+    std::vector<std::string> answers;
+    for (const RobotBox& box : run.boxes)
+        answers.push_back("[" + box.caption + "] " + box.answer);
+    std::sort(answers.begin(), answers.end());
+    return answers;
+}
+
+std::vector<std::string> BoxTexts(const RobotRun& run)
+{
+    std::vector<std::string> texts;
+    for (const RobotBox& box : run.boxes)
+        texts.push_back("[" + box.caption + "] " + box.text + " -> " + box.answer);
+    return texts;
+}
+
+std::string RegistryText(const char* key, const char* name)
+{
+    char value[1024] = "(none)";
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+}
+
+bool SemaphoreExists(const char* name)
+{
+    HANDLE semaphore = OpenSemaphoreA(SYNCHRONIZE, FALSE, name);
+    return semaphore != nullptr && CloseHandle(semaphore);
+}
+
+std::string LogLine(const std::string& log, const std::string& key)
+{
+    size_t at = log.find(key + ": ");
+    if (at == std::string::npos)
+        return "(no " + key + ")";
+    at += key.size() + 2;
+    return log.substr(at, log.find_first_of("\r\n", at) - at);
+}
+
+HWND WaitForGameWindow()
+{
+    for (int i = 0; i < 1000; ++i, Sleep(20)) {
+        HWND window = FindWindowA("Thundra Window", "Thundra");
+        if (window != nullptr && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+void ClickGameButton(HWND window, int exitCode)
+{
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(100 + exitCode, BN_CLICKED), 0);   // its buttons: 100 + code
+}
+
+bool WaitUntilGone(const char* semaphore)
+{
+    for (int i = 0; i < 500 && SemaphoreExists(semaphore); ++i)
+        Sleep(20);
+    return !SemaphoreExists(semaphore);
+}
+
+void ReportWindowsVersion(const char* version)
+{
+    const char key[] = "Software\\Wine\\AppDefaults\\Thundra.exe";
+    if (version == nullptr)
+        RegDeleteKeyA(HKEY_CURRENT_USER, key);
+    else
+        RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::string* value = arg.rfind("--launcher=", 0) == 0 ? &LauncherUnderTest : arg.rfind("--sample-disc=", 0) == 0 ? &SampleDisc : nullptr;
+        if (value == nullptr)
+            continue;
+        *value = "Z:" + arg.substr(arg.find('=') + 1);   // host paths, through drive Z:
+        std::replace(value->begin(), value->end(), '/', '\\');
+    }
+    if (GetFileAttributesA(LauncherUnderTest.c_str()) == INVALID_FILE_ATTRIBUTES || SampleDisc.empty()) {
+        fprintf(stderr, "e2e_tests: give --launcher=EXE and --sample-disc=FOLDER\n");
+        return 2;
+    }
+    return RUN_ALL_TESTS();
+}
