@@ -15,6 +15,7 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 applied=""
 trap '[ -z "$applied" ] || git apply -R -p0 --unidiff-zero "$applied"' EXIT
+mkdir -p "$build"
 table=$build/mutants.txt
 
 # The suite on the tree as it is: "passed", or the names of what failed.
