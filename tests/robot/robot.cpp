@@ -10,163 +10,115 @@ std::string WindowText(HWND window)
 {
     char text[2048];
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                             1000, &length))
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length))
         return "(no answer)";
     return std::string(text, std::min<size_t>(length, sizeof text - 1));
 }
 
-std::string ClassName(HWND window)
+bool IsClass(HWND window, const char* name)
 {
-    char name[256];
-    int length = GetClassNameA(window, name, sizeof name);
-    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+    char found[64] = "";
+    GetClassNameA(window, found, sizeof found);
+    return _stricmp(found, name) == 0;
 }
 
-std::string WithoutAccelerator(std::string text)
-{
-    text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-    return text;
-}
-
-struct Children {
-    std::vector<std::string> statics;
-    std::vector<std::pair<std::string, HWND>> buttons;
+struct Seen {
+    DWORD processId = 0;
+    std::vector<HWND> dialogs;
+    std::string text;                                      // the statics, one a line
+    std::vector<std::pair<std::string, HWND>> buttons;     // their texts without '&'
     HWND edit = nullptr;
 };
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM context)
 {
-    Children* children = reinterpret_cast<Children*>(context);
-    std::string cls = ClassName(child);
-    if (_stricmp(cls.c_str(), "Static") == 0) {
-        std::string text = WindowText(child);
-        if (!text.empty())
-            children->statics.push_back(text);
-    } else if (_stricmp(cls.c_str(), "Button") == 0 && IsWindowVisible(child)) {
-        children->buttons.push_back({WithoutAccelerator(WindowText(child)), child});
-    } else if (_stricmp(cls.c_str(), "Edit") == 0 && children->edit == nullptr) {
-        children->edit = child;
+    Seen* seen = reinterpret_cast<Seen*>(context);
+    std::string text = WindowText(child);
+    if (IsClass(child, "Static") && !text.empty())
+        seen->text += (seen->text.empty() ? "" : "\n") + text;
+    if (IsClass(child, "Button") && IsWindowVisible(child)) {
+        text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+        seen->buttons.push_back({text, child});
     }
+    if (IsClass(child, "Edit") && seen->edit == nullptr)
+        seen->edit = child;
     return TRUE;
 }
 
-struct Watch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context)
+BOOL CALLBACK CollectDialog(HWND window, LPARAM context)
 {
-    Watch* watch = reinterpret_cast<Watch*>(context);
+    Seen* seen = reinterpret_cast<Seen*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == watch->processId && IsWindowVisible(window) && ClassName(window) == "#32770")
-        watch->found.push_back(window);
+    if (owner == seen->processId && IsWindowVisible(window) && IsClass(window, "#32770"))
+        seen->dialogs.push_back(window);
     return TRUE;
 }
 
-// Carries out a rule's steps; false when one names no control there.
-bool Act(HWND window, const Children& children, const std::string& steps)
+// Carries out a rule's steps, separated by '|'; false when one names no control there.
+bool Act(HWND window, const Seen& seen, const std::string& steps)
 {
-    size_t start = 0;
-    while (start < steps.size()) {
-        size_t end = steps.find('|', start);
-        std::string step = steps.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        start = end == std::string::npos ? steps.size() : end + 1;
+    for (size_t start = 0; start < steps.size();) {
+        size_t end = std::min(steps.find('|', start), steps.size());
+        std::string step = steps.substr(start, end - start);
+        start = end + 1;
         if (step.empty())
             continue;
-        if (step[0] == '~') {   // wait, for a screenshot say
+        if (step[0] == '~') {
             Sleep(static_cast<DWORD>(atoi(step.c_str() + 1)));
-            continue;
-        }
-        if (step == "!Escape" || step == "!Enter") {
+        } else if (step == "!Escape" || step == "!Enter") {
             WPARAM key = step == "!Escape" ? VK_ESCAPE : VK_RETURN;
             PostMessageA(window, WM_KEYDOWN, key, 0);
             PostMessageA(window, WM_KEYUP, key, 0);
-            continue;
-        }
-        if (step[0] == '=') {
-            if (children.edit == nullptr)
+        } else if (step[0] == '=') {
+            if (seen.edit == nullptr)
                 return false;
-            std::string text = step.substr(1);
-            SendMessageTimeoutA(children.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                                2000, nullptr);
-            continue;
-        }
-        char want = (step[0] == '+' || step[0] == '-') ? step[0] : 0;
-        std::string name = want ? step.substr(1) : step;
-        auto button = std::find_if(children.buttons.begin(), children.buttons.end(),
-                                   [&](const auto& b) { return b.first == name; });
-        if (button == children.buttons.end())
-            return false;
-        if (want) {
+            SendMessageTimeoutA(seen.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.c_str() + 1), SMTO_ABORTIFHUNG, 2000, nullptr);
+        } else {
+            bool check = step[0] == '+' || step[0] == '-';
+            std::string name = check ? step.substr(1) : step;
+            auto button = std::find_if(seen.buttons.begin(), seen.buttons.end(), [&](const auto& b) { return b.first == name; });
+            if (button == seen.buttons.end())
+                return false;
             DWORD_PTR state = 0;
-            SendMessageTimeoutA(button->second, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
-            if ((state == BST_CHECKED) != (want == '+'))
+            if (check)
+                SendMessageTimeoutA(button->second, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+            if (!check)
+                PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button->second), BN_CLICKED), reinterpret_cast<LPARAM>(button->second));
+            else if ((state == BST_CHECKED) != (step[0] == '+'))
                 PostMessageA(button->second, BM_CLICK, 0, 0);
-            continue;
         }
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button->second), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button->second));
     }
     return true;
 }
 
-// The first matching rule not used yet; when every matching rule has been
-// used, the last of them again. So rules for the same box are taken in
-// turn, and a lone rule answers its box every time.
-const RobotRule* FindRule(const std::vector<RobotRule>& script, const RobotBox& box, std::vector<bool>& used)
-{
-    const RobotRule* last = nullptr;
-    for (size_t i = 0; i < script.size(); ++i) {
-        const RobotRule& rule = script[i];
-        if (rule.caption != box.caption || box.text.compare(0, rule.textPrefix.size(), rule.textPrefix) != 0)
-            continue;
-        if (!used[i]) {
-            used[i] = true;
-            return &rule;
-        }
-        last = &rule;
-    }
-    return last;
-}
-
-// Looks once at the process's windows; false when an unexpected box showed.
+// Looks once at the process's dialogs and answers the new ones; false when
+// one was unexpected. Rules for the same box are taken in turn, the last of
+// them again when all are used.
 bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<bool>& used, std::vector<RobotBox>& boxes)
 {
-    Watch watch{processId, {}};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&watch));
+    Seen all;
+    all.processId = processId;
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&all));
     bool fine = true;
-    for (HWND window : watch.found) {
-        bool known = std::any_of(boxes.begin(), boxes.end(), [&](const RobotBox& b) {
-            return b.window == window && IsWindow(window);
-        });
-        if (known)
+    for (HWND window : all.dialogs) {
+        if (std::any_of(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return b.window == window; }))
             continue;
-        RobotBox box;
-        box.window = window;
-        box.processId = processId;
-        box.caption = WindowText(window);
-        Children children;
-        EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
-        for (size_t i = 0; i < children.statics.size(); ++i)
-            box.text += (i ? "\n" : "") + children.statics[i];
-        for (const auto& button : children.buttons)
+        Seen seen;
+        EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&seen));
+        RobotBox box{window, processId, WindowText(window), seen.text, {}, "(unexpected)", false};
+        for (const auto& button : seen.buttons)
             box.buttons.push_back(button.first);
-
-        const RobotRule* rule = FindRule(script, box, used);
-        if (rule == nullptr) {
-            box.answer = "(unexpected)";
-            fine = false;
-        } else {
-            box.expected = true;
-            box.answer = rule->button;
-            if (!Act(window, children, rule->button)) {
-                box.answer = "(no control for " + rule->button + ")";
-                fine = false;
-            }
+        const RobotRule* rule = nullptr;
+        for (size_t i = 0; i < script.size() && (rule == nullptr || used[rule - script.data()]); ++i)
+            if (script[i].caption == box.caption && box.text.compare(0, script[i].textPrefix.size(), script[i].textPrefix) == 0)
+                rule = &script[i];
+        if (rule != nullptr) {
+            used[rule - script.data()] = true;
+            box.expected = Act(window, seen, rule->button);
+            box.answer = box.expected ? rule->button : "(no control for " + rule->button + ")";
         }
+        fine = fine && box.expected;
         boxes.push_back(box);
     }
     return fine;
@@ -174,8 +126,8 @@ bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<boo
 
 } // namespace
 
-RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory,
-                      const std::vector<RobotRule>& script, DWORD timeoutMs)
+RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
+                      DWORD timeoutMs)
 {
     RobotRun run;
     STARTUPINFOA startup = {};
@@ -183,17 +135,15 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
     PROCESS_INFORMATION process = {};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &process))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.empty() ? nullptr : directory.c_str(),
+                        &startup, &process))
         return run;
     run.started = true;
-
     std::vector<bool> used(script.size(), false);
     ULONGLONG started = GetTickCount64();
-    ULONGLONG deadline = started + timeoutMs;
     while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
-        if (!Poll(process.dwProcessId, script, used, run.boxes) || GetTickCount64() > deadline) {
-            run.timedOut = GetTickCount64() > deadline;
+        run.timedOut = GetTickCount64() > started + timeoutMs;
+        if (!Poll(process.dwProcessId, script, used, run.boxes) || run.timedOut) {
             TerminateProcess(process.hProcess, 0xDEAD);
             WaitForSingleObject(process.hProcess, 5000);
             break;

@@ -15,9 +15,6 @@ overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b"
 log() { echo "wine session: $*"; }
 
 stop_session() {
-    if mountpoint -q "$state/smalldisk" 2>/dev/null; then
-        umount "$state/smalldisk" || true
-    fi
     if [ -f "$state/env" ]; then
         # shellcheck disable=SC1091
         (. "$state/env" && wineserver -k 2>/dev/null || true)
@@ -86,14 +83,6 @@ start_session() {
     # starts, so it is written into the registry file before that.
     ln -s ../drive_c/thundra-cd "$prefix/dosdevices/d:"
     printf '\n[Software\\\\Wine\\\\Drives] %s\n"d:"="cdrom"\n' "$(date +%s)" >>"$prefix/system.reg"
-    # Drive S: is a small disk of its own, 8 MB, where writes really fail
-    # when it is full.
-    mkdir -p "$state/smalldisk"
-    if mount -t tmpfs -o size=8m tmpfs "$state/smalldisk" 2>/dev/null; then
-        ln -s "$state/smalldisk" "$prefix/dosdevices/s:"
-    else
-        log "no small disk S: (mounting a tmpfs needs root); the full-disk test will be skipped"
-    fi
 
     local display
     if [ -n "${THUNDRA_DISPLAY:-}" ]; then
