@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+// A driver table that lists every display Wine may report as up to date.
+constexpr char UpToDateDriverTable[] = "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n";
+
 bool WriteTextFile(const std::string& path, const std::string& text);
 // A file's bytes, also while another program writes it; empty when missing.
 std::string ReadTextFile(const std::string& path);

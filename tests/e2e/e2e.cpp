@@ -22,7 +22,7 @@ void E2E::SetUp()
     SetEnvironmentVariableA("TMP", Temp().c_str());
     SetEnvironmentVariableA("TEMP", Temp().c_str());
     ASSERT_TRUE(CopyLauncherTo(Disc(), true) && CreateDirectoryA(Disc("\\Run").c_str(), nullptr));
-    ASSERT_TRUE(WriteTextFile(Disc("\\Run\\drivers.dat"), "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n"));
+    ASSERT_TRUE(WriteTextFile(Disc("\\Run\\drivers.dat"), UpToDateDriverTable));
     for (const char* image : {"race.bin", "debug.bin"})
         ASSERT_TRUE(CopyFileA(DemoGameImage(image).c_str(), Disc("\\Run\\").append(image).c_str(), FALSE));
     for (const char* double_ : {"mapi32.dll", "notepad.exe"})

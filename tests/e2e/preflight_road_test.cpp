@@ -8,7 +8,6 @@ constexpr char Upgrade[] = "Thundra requires DirectX 7 to run.\nWould you like t
 constexpr char Driver[] = "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
 // Whatever display Wine's DirectDraw reports, listed with a version no driver reaches.
 constexpr char OutOfDate[] = "v 10de\nd 6cd 99 0 0 0\nv 0\nd 0 99 0 0 0\n";
-constexpr char UpToDate[] = "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n";
 
 TEST_F(E2E, PreflightRoadOnWindows98)
 {
@@ -23,7 +22,7 @@ TEST_F(E2E, PreflightRoadOnWindows98)
     } rows[] = {
         {"version 0x40007\nrevision 715\n", OutOfDate, "No", 0,
          {"[DirectX Setup] " + std::string(Upgrade) + " -> No", "[DirectX Setup] DirectX 7 was not installed -> OK"}, false},
-        {"version 0x40006\nsetup-result 0\n", UpToDate, "Yes", 0, {"[DirectX Setup] " + std::string(Upgrade) + " -> Yes"}, true},
+        {"version 0x40006\nsetup-result 0\n", UpToDateDriverTable, "Yes", 0, {"[DirectX Setup] " + std::string(Upgrade) + " -> Yes"}, true},
         {"", OutOfDate, "No", 1, {"[Thundra] " + std::string(Driver) + " -> No"}, false},
         {"", OutOfDate, "Yes", 0, {"[Thundra] " + std::string(Driver) + " -> Yes"}, true},
         {"", "", "OK", 0, {"[Our Apologies] Unable to open driver datafile -> OK"}, false},

@@ -54,7 +54,7 @@ TEST_F(E2E, UserRoad)
         CreateDirectoryA("D:\\redist\\directx7", nullptr);
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
     }
-    ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n"));
+    ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", UpToDateDriverTable));
     const std::vector<std::string> before = MachineState();
 
     RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", "C:\\windows",

@@ -56,7 +56,7 @@ TEST_F(PlatformTest, PreflightChecksInTheirOrder)
     Sys.GetDiskFreeSpaceA = Disk;
     EnterScratchFolder("thundra-preflight");
     // Whatever display Wine reports is listed as up to date.
-    ASSERT_TRUE(CreateDirectoryA("run", nullptr) && WriteTextFile("run\\drivers.dat", "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n"));
+    ASSERT_TRUE(CreateDirectoryA("run", nullptr) && WriteTextFile("run\\drivers.dat", UpToDateDriverTable));
     snprintf(DefaultInstallDir, PathSize, "C:\\Program Files\\Orvane\\Thundra\\");
     const Row rows[] = {
         {"Windows 98, a good machine", {}, {}, {}, false},
