@@ -3,7 +3,7 @@
 # starts the Launcher from it under Wine, as Windows would from the disc.
 #
 # With a screen (DISPLAY), the user gets the menu there. Without one, it runs
-# under Xvfb: a screenshot of the menu is saved and the robot presses Exit.
+# under Xvfb: a screenshot of the menu is saved and the Launcher is closed.
 # With arguments, the Launcher gets those instead (under Xvfb nobody answers
 # its boxes then).
 set -euo pipefail
@@ -38,18 +38,10 @@ if [ $# -gt 0 ] || [ -n "${THUNDRA_DISPLAY:-}" ]; then
     exit 0
 fi
 
-# No screen: under Xvfb the robot keeps the menu up for a screenshot and
-# then presses Exit.
-script=$build/wine-main/robot-script.txt
-log=$build/wine-main/robot-log.txt
-printf '%s\t%s\t%s\n' 'Thundra' '' '~4000|Exit' >"$script"
-"$root/tests/wine/run.sh" "$state" "$build/x86_64/tests/bin/robot.exe" "$(winepath -w "$script")" \
-    "$(winepath -w "$log")" "$(winepath -w "$build/disc/Thundra.exe")" &
-robot=$!
+# No screen: under Xvfb the menu is photographed, then the session ends
+# and the Launcher with it.
+"$root/tests/wine/run.sh" "$state" "$build/disc/Thundra.exe" &
 shots=$build/screenshots
 mkdir -p "$shots"
 "$root/scripts/screenshot.sh" "$DISPLAY" Thundra "$shots/menu.png" || echo "no menu to take"
-wait $robot || true
-echo "what the Launcher showed (caption, text, buttons, answer):"
-sed 's/^/  /' "$log"
 echo "screenshot of the menu: $shots/menu.png"

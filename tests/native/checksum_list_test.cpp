@@ -35,35 +35,22 @@ Loaded Read(const std::string& text)
     return loaded;
 }
 
-using Entries = std::vector<std::pair<std::string, uint32_t>>;
-
 TEST(ChecksumList, LineFormat)
 {
-    struct Case {
+    using Entries = std::vector<std::pair<std::string, uint32_t>>;
+    const struct {
         const char* what;
         std::string text;
         Entries entries;
-    };
-    const Case cases[] = {
-        {"blanks, digits, a further word", "  common.res   1A2B more\n", {{"common.res", 0x1A2B}}},
-        {"name alone", "common.res\n", {{"common.res", 0}}},
-        {"not hexadecimal", "common.res zz\n", {{"common.res", 0}}},
-        {"0x prefix and leading zeros", "a 0x0001a2b\nb 000000000FF\n", {{"a", 0x1A2B}, {"b", 0xFF}}},
-        {"capitals", "A.DAT DEADBEEF\n", {{"A.DAT", 0xDEADBEEF}}},
-        {"no final line end", "a 1\nb 2", {{"a", 1}, {"b", 2}}},
-        {"CR LF line ends", "a 1\r\nb 2\r\n", {{"a", 1}, {"b", 2}}},
-        {"tabs", "\ta\t\t2\n", {{"a", 2}}},
-        {"blank lines", "\n   \n\t\na 1\n\n", {{"a", 1}}},
-        {"only blank lines", "\n\n  \n", {}},
-        {"empty", "", {}},
-        {"duplicates stay", "a 1\na 2\n", {{"a", 1}, {"a", 2}}},
-        {"order stays", "z 1\na 2\nm 3\n", {{"z", 1}, {"a", 2}, {"m", 3}}},
-        {"backslashes in a name", "maps\\track1.map 5\n", {{"maps\\track1.map", 5}}},
+    } cases[] = {
+        {"blanks, tabs, a further word", "  common.res \t 1A2B more\n", {{"common.res", 0x1A2B}}},
+        {"name alone, not hexadecimal", "a\nb zz\n", {{"a", 0}, {"b", 0}}},
+        {"0x, zeros, capitals, no final line end", "a 0x0001a2b\nB.DAT 000DEADBEEF", {{"a", 0x1A2B}, {"B.DAT", 0xDEADBEEF}}},
+        {"CR LF, blank lines, order and duplicates kept", "\r\n z 1\r\n\t\r\na 2\r\nz 3\r\n", {{"z", 1}, {"a", 2}, {"z", 3}}},
         {"more than eight digits keep the low 32 bits", "a 123456789\n", {{"a", 0x23456789}}},
-        {"63-character name", std::string(63, 'n') + " 1\n", {{std::string(63, 'n'), 1}}},
-        {"511-character line", "a 1" + std::string(508, ' ') + "\nb 2\n", {{"a", 1}, {"b", 2}}},
+        {"63-character name, 511-character line", std::string(63, 'n') + " 1\na 1" + std::string(508, ' ') + "\n", {{std::string(63, 'n'), 1}, {"a", 1}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Loaded loaded = Read(c.text);
         EXPECT_TRUE(loaded.ok) << c.what;
         EXPECT_EQ(c.entries, loaded.entries) << c.what;
@@ -72,30 +59,26 @@ TEST(ChecksumList, LineFormat)
 
 TEST(ChecksumList, RefusedNotCut)
 {
-    struct Case {
-        const char* what;
-        std::string text;
-        ListProblem problem;
-        int line;
-    };
     std::string full;
     for (int i = 0; i < 256; ++i)
         full += "f" + std::to_string(i) + " 1\n";
-    const Case cases[] = {
-        {"64-character name", "a 1\n" + std::string(64, 'n') + " 1\n", ListProblem::NameTooLong, 2},
-        {"257 entries", full + "\nlast 1\n", ListProblem::TooManyEntries, 258},
-        {"512-character line", "a 1\nb 2" + std::string(509, ' ') + "\n", ListProblem::LineTooLong, 2},
-        {"a comment past 511 characters", "a 1 " + std::string(600, 'c') + "\n", ListProblem::LineTooLong, 1},
+    const struct {
+        std::string text;
+        ListProblem problem;
+        int line;
+    } cases[] = {
+        {full, ListProblem::None, 0},
+        {"a 1\n" + std::string(64, 'n') + " 1\n", ListProblem::NameTooLong, 2},
+        {full + "\nlast 1\n", ListProblem::TooManyEntries, 258},
+        {"a 1\nb 2" + std::string(509, ' ') + "\n", ListProblem::LineTooLong, 2},
+        {"a 1 " + std::string(600, 'c') + "\n", ListProblem::LineTooLong, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Loaded loaded = Read(c.text);
-        EXPECT_FALSE(loaded.ok) << c.what;
-        EXPECT_EQ(static_cast<int>(c.problem), static_cast<int>(loaded.problem)) << c.what;
-        EXPECT_EQ(c.line, loaded.line) << c.what;
+        EXPECT_EQ(c.problem == ListProblem::None, loaded.ok) << c.text.substr(0, 30);
+        EXPECT_EQ(c.problem == ListProblem::None ? 256 : c.line, loaded.ok ? static_cast<int>(loaded.entries.size()) : loaded.line);
+        EXPECT_EQ(static_cast<int>(c.problem), static_cast<int>(loaded.problem)) << c.text.substr(0, 30);
     }
-    Loaded exactly = Read(full);
-    EXPECT_TRUE(exactly.ok);
-    EXPECT_EQ(256u, exactly.entries.size());
 }
 
 } // namespace

@@ -1,9 +1,7 @@
-// The file engine inside its progress dialog, with the test in the options
-// dialog's place: it runs the engine at the dialog's first idle notice, as
-// Setup does, and a second thread answers the install path dialog.
+// The file engine in its progress dialog as Setup runs it, with faults
+// injected through the platform table; a second thread answers the install
+// path dialog.
 #include "setup/file_engine.h"
-
-#include <commctrl.h>
 
 #include "launcher/product.h"
 #include "platform_fixture.h"
@@ -15,29 +13,18 @@
 namespace {
 
 constexpr char Target[] = "C:\\thundra-engine\\games\\Data\\";
-bool Result, Started;
 
-LRESULT CALLBACK OptionsStandIn(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message != WM_ENTERIDLE || wParam != MSGF_DIALOGBOX || Started)
-        return DefWindowProcA(window, message, wParam, lParam);
-    Started = true;
-    HWND progress = reinterpret_cast<HWND>(lParam);
-    Result = RunFileEngine(progress, InstallPath, false);
-    EndDialog(progress, 1);
-    return 0;
-}
-
-// Faults: a read or a write of one file fails, or opening a file presses Cancel.
-std::string FailRead, FailWrite, CancelAt;
+// Faults: reading or writing the file opened as FailAt fails; opening
+// CancelAt presses Cancel. FreeBytes is what the disk has free.
+std::string FailAt, CancelAt;
 HANDLE FailingHandle;
+DWORD FreeBytes;
 HWND Progress;
 
 HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
 {
     HANDLE file = CreateFileA(name, access, share, security, disposition, flags, templ);
-    if (name == FailRead || name == FailWrite)
-        FailingHandle = file;
+    FailingHandle = name == FailAt ? file : FailingHandle;
     if (name == CancelAt)
         PostMessageA(Progress, WM_COMMAND, IDCANCEL, 0);
     return file;
@@ -50,12 +37,18 @@ BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERL
 {
     return file != FailingHandle && WriteFile(file, buffer, size, done, overlapped);
 }
-DWORD FreeBytes;
 BOOL WINAPI Disk(LPCSTR, LPDWORD sectors, LPDWORD bytes, LPDWORD freeClusters, LPDWORD total)
 {
     *sectors = *bytes = 1;
     *freeClusters = *total = FreeBytes;
     return TRUE;
+}
+
+std::string Sum(const std::string& bytes)
+{
+    char hex[9];
+    snprintf(hex, sizeof hex, "%x", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    return hex;
 }
 
 std::string StoredDataDirectory()
@@ -66,12 +59,13 @@ std::string StoredDataDirectory()
     return value;
 }
 
+const std::string CreateIt = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
+
 class FileEngine : public PlatformTest {
 protected:
     void SetUp() override
     {
         PlatformTest::SetUp();
-        InitCommonControls();
         SetupInstance = GetModuleHandleA(nullptr);
         Sys.CreateFileA = Open;
         Sys.ReadFile = Read;
@@ -80,6 +74,11 @@ protected:
         EnterScratchFolder("thundra-engine");
         ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
         Prepare();
+    }
+    void TearDown() override
+    {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
+        PlatformTest::TearDown();
     }
     // The disc's files and list as they should be, no fault, 260 MB free.
     void Prepare()
@@ -92,59 +91,33 @@ protected:
         std::string list;
         for (const auto& file : files_) {
             ASSERT_TRUE(WriteTextFile("Run\\" + file.first, file.second));
-            char line[80];
-            snprintf(line, sizeof line, "%s %x\n", file.first.c_str(),
-                     UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(file.second.data()), file.second.size()));
-            list += line;
+            list += file.first + " " + Sum(file.second) + "\n";
         }
         ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
-        FailRead = FailWrite = CancelAt = "";
+        FailAt = CancelAt = "";
         FailingHandle = nullptr;
         FreeBytes = 272629760;   // 260 MB exactly
         CancelRequested = false;
     }
-    void TearDown() override
-    {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
-        PlatformTest::TearDown();
-    }
-
-    // Setup's progress dialog over the engine; the user types C:\thundra-engine\games.
+    // The engine with these answers to its boxes; the user types C:\thundra-engine\games.
     bool Run(std::deque<int> answers)
     {
         BoxAnswers = answers;
         ShownBoxes.clear();
-        Started = Result = false;
-        GetDataDir(InstallPath);
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = OptionsStandIn;
-        windowClass.lpszClassName = "OptionsStandIn";
-        RegisterClassA(&windowClass);
-        HWND owner = CreateWindowA("OptionsStandIn", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         std::thread user([] {
             HWND path = WaitForDialog("Install");
-            Progress = GetWindow(path, GW_OWNER);
             SetDlgItemTextA(path, IDC_INSTALL_PATH, "C:\\thundra-engine\\games");
             PressButton(path, IDOK);
         });
-        DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(IDD_PROGRESS), owner, ProgressDialogProc, 0);
+        GetDataDir(InstallPath);
+        Progress = CreateDialogParamA(SetupInstance, MAKEINTRESOURCEA(IDD_PROGRESS), nullptr, ProgressDialogProc, 0);
+        bool installed = RunFileEngine(Progress, InstallPath, false);
         user.join();
-        DestroyWindow(owner);
-        return Result;
+        DestroyWindow(Progress);
+        return installed;
     }
-
     std::vector<std::pair<std::string, std::string>> files_;
-    const std::string create_ = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
 };
-
-TEST_F(FileEngine, InstallsEveryFileAndRecordsTheDirectory)
-{
-    EXPECT_TRUE(Run({IDYES}));
-    EXPECT_EQ((std::vector<std::string>{create_, "[Thun] Files copied successfully"}), ShownTexts());
-    for (const auto& file : files_)
-        EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
-    EXPECT_EQ(Target, StoredDataDirectory());
-}
 
 // A failure at any file takes back every file, directory and the key.
 TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
@@ -157,39 +130,36 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
             bool silent = fault == "read" || fault == "write";   // the copy stops as on Cancel
             if (silent && file.second.empty())
                 continue;   // nothing is read or written
-            if (fault == "read")
-                FailRead = source;
-            if (fault == "write")
-                FailWrite = Target + file.first;
-            bool faulted = fault == "checksum" ? WriteTextFile(source, file.second + "!")
-                           : fault == "missing"  ? DeleteFileA(source.c_str()) != FALSE
-                                                 : true;
-            ASSERT_TRUE(faulted);
+            FailAt = fault == "read" ? source : fault == "write" ? Target + file.first : "";
+            ASSERT_TRUE(fault != "checksum" || WriteTextFile(source, file.second + "!"));
+            ASSERT_TRUE(fault != "missing" || DeleteFileA(source.c_str()));
             const std::vector<std::string> before = ListTree(scratch_);
             EXPECT_FALSE(Run({IDYES}));
-            std::vector<std::string> shown = ShownTexts();
-            ASSERT_EQ(silent ? 1u : 3u, shown.size()) << testing::PrintToString(shown);
-            EXPECT_EQ(create_, shown[0]);
-            if (!silent) {
-                EXPECT_EQ(fault == "missing" ? "[Our Apologies] Can't open source file" : "[Our Apologies] Bad checksum (",
-                          shown[1].substr(0, fault == "missing" ? std::string::npos : 30));
-                EXPECT_EQ("[Error] Error installing file " + file.first, shown[2]);
-            }
+            std::vector<std::string> expected = {CreateIt};
+            if (fault == "missing")
+                expected.push_back("[Our Apologies] Can't open source file");
+            if (fault == "checksum")
+                expected.push_back("[Our Apologies] Bad checksum (" + Sum(file.second + "!") + " != " + Sum(file.second) + ")");
+            if (!silent)
+                expected.push_back("[Error] Error installing file " + file.first);
+            EXPECT_EQ(expected, ShownBoxes);
             EXPECT_EQ("", ListDifference(before, ListTree(scratch_)));
             EXPECT_EQ("(none)", StoredDataDirectory());
         }
     }
 }
 
-TEST_F(FileEngine, CancelBetweenFilesAsksAndNoGoesOn)
+TEST_F(FileEngine, CancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
 {
     CancelAt = "Run\\empty.dat";   // an empty file: the first pump is the engine's own
     EXPECT_TRUE(Run({IDYES, IDNO}));
-    EXPECT_EQ((std::vector<std::string>{create_, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownTexts());
-    EXPECT_EQ("alpha", ReadTextFile(std::string(Target) + "a.dat"));
+    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
+    for (const auto& file : files_)
+        EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
+    EXPECT_EQ(Target, StoredDataDirectory());
     CancelAt = "Run\\a.dat";
-    EXPECT_FALSE(Run({IDYES}));   // within a file: no question, all taken back
-    EXPECT_EQ(std::vector<std::string>{}, ShownTexts());   // the directory was there
+    EXPECT_FALSE(Run({}));   // within a file: no question, all taken back
+    EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-engine\\games"));
 }
 
@@ -197,7 +167,7 @@ TEST_F(FileEngine, NeedsTwoHundredSixtyMegabytesFree)
 {
     FreeBytes = 272629760 - 1;
     EXPECT_FALSE(Run({IDYES}));
-    EXPECT_EQ((std::vector<std::string>{create_, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownTexts());
+    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
     EXPECT_EQ("(none)", StoredDataDirectory());
 }
 

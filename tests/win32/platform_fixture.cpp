@@ -2,24 +2,18 @@
 
 #include "launcher/messages.h"
 
-std::vector<ShownBox> ShownBoxes;
+std::vector<std::string> ShownBoxes;
+std::vector<UINT> ShownStyles;
 std::deque<int> BoxAnswers;
 
 static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT style)
 {
-    ShownBoxes.push_back({caption, text, style});
+    ShownBoxes.push_back("[" + std::string(caption) + "] " + text);
+    ShownStyles.push_back(style);
     int answer = BoxAnswers.empty() ? IDOK : BoxAnswers.front();
     if (!BoxAnswers.empty())
         BoxAnswers.pop_front();
     return answer;
-}
-
-std::vector<std::string> ShownTexts()
-{
-    std::vector<std::string> texts;
-    for (const ShownBox& box : ShownBoxes)
-        texts.push_back("[" + box.caption + "] " + box.text);
-    return texts;
 }
 
 HWND WaitForDialog(const char* caption)
@@ -44,6 +38,7 @@ void PlatformTest::SetUp()
     saved_ = Sys;
     Sys.MessageBoxA = RecordMessageBox;
     ShownBoxes.clear();
+    ShownStyles.clear();
     BoxAnswers.clear();
     AbortRequested = false;
 }

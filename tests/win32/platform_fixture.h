@@ -14,15 +14,10 @@
 #include "launcher/platform.h"
 #include "test_files.h"
 
-struct ShownBox {
-    std::string caption, text;
-    UINT style;
-};
-extern std::vector<ShownBox> ShownBoxes;
+// "[caption] text" of every box shown, and the style each was shown with.
+extern std::vector<std::string> ShownBoxes;
+extern std::vector<UINT> ShownStyles;
 extern std::deque<int> BoxAnswers;
-
-// "[caption] text" of every box shown.
-std::vector<std::string> ShownTexts();
 
 // Waits, at most 10 s, for a visible dialog of this process with the caption.
 HWND WaitForDialog(const char* caption);
