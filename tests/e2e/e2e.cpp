@@ -1,5 +1,7 @@
 #include "e2e.h"
 
+#include <algorithm>
+
 std::string LauncherUnderTest, SampleDisc;
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker)
@@ -7,11 +9,6 @@ bool CopyLauncherTo(const std::string& folder, bool withMarker)
     CreateDirectoryA(folder.c_str(), nullptr);
     return CopyFileA(LauncherUnderTest.c_str(), (folder + "\\Thundra.exe").c_str(), FALSE) &&
            (!withMarker || WriteTextFile(folder + "\\autorun.inf", "[autorun]\r\nopen=Thundra.exe\r\n"));
-}
-
-std::string DemoGameImage(const char* name)
-{
-    return LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of('\\')) + "\\game\\" + name;
 }
 
 void E2E::SetUp()
@@ -23,10 +20,11 @@ void E2E::SetUp()
     SetEnvironmentVariableA("TEMP", Temp().c_str());
     ASSERT_TRUE(CopyLauncherTo(Disc(), true) && CreateDirectoryA(Disc("\\Run").c_str(), nullptr));
     ASSERT_TRUE(WriteTextFile(Disc("\\Run\\drivers.dat"), UpToDateDriverTable));
-    for (const char* image : {"race.bin", "debug.bin"})
-        ASSERT_TRUE(CopyFileA(DemoGameImage(image).c_str(), Disc("\\Run\\").append(image).c_str(), FALSE));
-    for (const char* double_ : {"mapi32.dll", "notepad.exe"})
-        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\" + double_).c_str(), Disc("\\").append(double_).c_str(), FALSE));
+    const std::string games = LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of('\\')) + "\\game\\";
+    for (std::string image : {"race.bin", "debug.bin"})
+        ASSERT_TRUE(CopyFileA((games + image).c_str(), Disc("\\Run\\" + image).c_str(), FALSE));
+    for (std::string double_ : {"mapi32.dll", "notepad.exe"})
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\" + double_).c_str(), Disc("\\" + double_).c_str(), FALSE));
 }
 
 void E2E::TearDown()
@@ -35,9 +33,9 @@ void E2E::TearDown()
     RemoveTree("C:\\thundra-e2e");
 }
 
-RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>& script, DWORD timeoutMs)
+RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>& script) const
 {
-    return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, timeoutMs);
+    return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script);
 }
 
 std::vector<std::string> Answers(const RobotRun& run)
@@ -65,12 +63,6 @@ std::string RegistryText(const char* key, const char* name)
     return value;
 }
 
-bool SemaphoreExists(const char* name)
-{
-    HANDLE semaphore = OpenSemaphoreA(SYNCHRONIZE, FALSE, name);
-    return semaphore != nullptr && CloseHandle(semaphore);
-}
-
 std::string LogLine(const std::string& log, const std::string& key)
 {
     size_t at = log.find(key + ": ");
@@ -80,26 +72,11 @@ std::string LogLine(const std::string& log, const std::string& key)
     return log.substr(at, log.find_first_of("\r\n", at) - at);
 }
 
-HWND WaitForGameWindow()
+bool WaitFor(const std::function<bool()>& done)
 {
-    for (int i = 0; i < 1000; ++i, Sleep(20)) {
-        HWND window = FindWindowA("Thundra Window", "Thundra");
-        if (window != nullptr && IsWindowVisible(window))
-            return window;
-    }
-    return nullptr;
-}
-
-void ClickGameButton(HWND window, int exitCode)
-{
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(100 + exitCode, BN_CLICKED), 0);   // its buttons: 100 + code
-}
-
-bool WaitUntilGone(const char* semaphore)
-{
-    for (int i = 0; i < 500 && SemaphoreExists(semaphore); ++i)
+    for (int i = 0; i < 1000 && !done(); ++i)
         Sleep(20);
-    return !SemaphoreExists(semaphore);
+    return done();
 }
 
 void ReportWindowsVersion(const char* version)
@@ -117,10 +94,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         std::string* value = arg.rfind("--launcher=", 0) == 0 ? &LauncherUnderTest : arg.rfind("--sample-disc=", 0) == 0 ? &SampleDisc : nullptr;
-        if (value == nullptr)
-            continue;
-        *value = "Z:" + arg.substr(arg.find('=') + 1);   // host paths, through drive Z:
-        std::replace(value->begin(), value->end(), '/', '\\');
+        if (value != nullptr)
+            *value = "Z:" + arg.substr(arg.find('=') + 1);   // host paths, through drive Z:
+        if (value != nullptr)
+            std::replace(value->begin(), value->end(), '/', '\\');
     }
     if (GetFileAttributesA(LauncherUnderTest.c_str()) == INVALID_FILE_ATTRIBUTES || SampleDisc.empty()) {
         fprintf(stderr, "e2e_tests: give --launcher=EXE and --sample-disc=FOLDER\n");

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 #include <string>
 
 #include "robot.h"
@@ -28,13 +28,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Starts "Launcher arguments" from a neutral directory, answers its boxes.
-    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}, DWORD timeoutMs = 20000);
+    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}) const;
     std::string Disc(const std::string& relative = "") const { return "C:\\thundra-e2e\\disc" + relative; }
     std::string Temp(const std::string& name = "") const { return "C:\\thundra-e2e\\temp\\" + name; }
 };
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker);
-std::string DemoGameImage(const char* name);
 
 // "[caption] answer" of every box, sorted: boxes on screen together (the
 // progress dialog and the dialog over it) may be met in either order.
@@ -44,15 +43,10 @@ std::vector<std::string> BoxTexts(const RobotRun& run);
 
 // A text value under HKEY_LOCAL_MACHINE, or "(none)".
 std::string RegistryText(const char* key, const char* name);
-bool SemaphoreExists(const char* name);
 // The line after "key: " in the demo game's log, or "(no key)".
 std::string LogLine(const std::string& log, const std::string& key);
-
-// The demo game's window once it is there (at most 20 s), and its buttons.
-HWND WaitForGameWindow();
-void ClickGameButton(HWND window, int exitCode);
-// Waits, at most 10 s, until nothing holds the semaphore.
-bool WaitUntilGone(const char* semaphore);
+// Polls, at most 20 s, until done() holds; says whether it did.
+bool WaitFor(const std::function<bool()>& done);
 
 // Makes Wine report a Windows version to "Thundra.exe" ("win98", ...), or
 // its default (Windows 7) for nullptr.

@@ -92,8 +92,7 @@ TEST_F(E2E, UserRoad)
               "to class=1 name=\"thundra-bugs@ostro.example\" address=\"thundra-bugs@ostro.example\"\n"
               "file path=\"" + Temp("thun.log") + "\" name=\"thun.log\"\n",
               ReadTextFile("D:\\mapi-calls.txt"));
-    for (int i = 0; i < 250 && ReadTextFile("D:\\notepad-calls.txt").empty(); ++i)
-        Sleep(20);
+    EXPECT_TRUE(WaitFor([] { return !ReadTextFile("D:\\notepad-calls.txt").empty(); }));
     EXPECT_EQ("notepad " + Temp("thun.log") + "\n", ReadTextFile("D:\\notepad-calls.txt"));
 
     // The game link starts the stub, which starts the disc's Launcher; Wine
@@ -102,13 +101,15 @@ TEST_F(E2E, UserRoad)
     RobotRun stub = RunWithRobot(std::string("\"") + Stub + "\"", "C:\\windows", {});
     EXPECT_EQ(0u, stub.exitCode);
     EXPECT_EQ(std::vector<std::string>{}, Answers(stub));
-    HWND game = WaitForGameWindow();
-    ASSERT_NE(nullptr, game) << "the game did not start from the disc";
-    for (int i = 0; i < 250 && LogLine(ReadTextFile(Temp("thun.log")), "current directory") != "D:\\Run"; ++i)
-        Sleep(20);
-    EXPECT_EQ("D:\\Run", LogLine(ReadTextFile(Temp("thun.log")), "current directory"));
-    ClickGameButton(game, 0);
-    EXPECT_TRUE(WaitUntilGone("Thundra Canary")) << "the disc's Launcher did not end";
+    HWND game = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (game = FindWindowA("Thundra Window", "Thundra")) != nullptr && IsWindowVisible(game); }))
+        << "the game did not start from the disc";
+    EXPECT_TRUE(WaitFor([&] { return LogLine(ReadTextFile(Temp("thun.log")), "current directory") == "D:\\Run"; }));
+    PostMessageA(game, WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), 0);   // its buttons: 100 + the exit code
+    EXPECT_TRUE(WaitFor([] {
+        HANDLE canary = OpenSemaphoreA(SYNCHRONIZE, FALSE, "Thundra Canary");
+        return canary == nullptr || !CloseHandle(canary);
+    })) << "the disc's Launcher did not end";
     ReportWindowsVersion(nullptr);
 
     RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",

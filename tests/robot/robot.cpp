@@ -123,7 +123,9 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
         return run;
     std::vector<bool> used(script.size(), false);
     const ULONGLONG started = GetTickCount64();
-    while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&message);
         if (!Poll(process.dwProcessId, script, used, run.boxes) || GetTickCount64() > started + timeoutMs) {
             TerminateProcess(process.hProcess, 0xDEAD);
             WaitForSingleObject(process.hProcess, 5000);

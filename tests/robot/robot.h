@@ -31,7 +31,7 @@ struct RobotRun {
 
 // Starts commandLine in directory, answers its boxes from script and waits,
 // at most timeoutMs, for it to end; then, or at an unexpected box, it is
-// terminated with 0xDEAD.
+// terminated with 0xDEAD. Meanwhile the caller's own windows are served.
 RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
                       DWORD timeoutMs = 20000);
 
