@@ -1,8 +1,7 @@
 #include "double_files.h"
 
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
+#include <fstream>
+
 
 std::string BesideDouble(const char* name)
 {
@@ -11,32 +10,20 @@ std::string BesideDouble(const char* name)
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCSTR>(&BesideDouble), &module);
     char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-    std::string folder(path, length);
+    std::string folder(path, GetModuleFileNameA(module, path, MAX_PATH));
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
 long ReadControl(const char* file, const char* key, long fallback)
 {
-    FILE* control = fopen(BesideDouble(file).c_str(), "r");
-    if (control == nullptr)
-        return fallback;
-    char line[256];
-    long value = fallback;
-    size_t keyLength = strlen(key);
-    while (fgets(line, sizeof line, control) != nullptr) {
-        if (strncmp(line, key, keyLength) == 0 && line[keyLength] == ' ')
-            value = strtol(line + keyLength + 1, nullptr, 0);
-    }
-    fclose(control);
-    return value;
+    std::ifstream control(BesideDouble(file));
+    for (std::string line; std::getline(control, line);)
+        if (line.rfind(std::string(key) + " ", 0) == 0)
+            fallback = std::stol(line.substr(strlen(key) + 1), nullptr, 0);
+    return fallback;
 }
 
 void AppendRecord(const char* file, const std::string& line)
 {
-    FILE* record = fopen(BesideDouble(file).c_str(), "ab");   // "\n" line ends, read alike everywhere
-    if (record == nullptr)
-        return;
-    fprintf(record, "%s\n", line.c_str());
-    fclose(record);
+    std::ofstream(BesideDouble(file), std::ios::app | std::ios::binary) << line << "\n";   // "\n" line ends, read alike everywhere
 }

@@ -1,5 +1,3 @@
-// Built natively (through fmemopen) and into the Windows tests (through a
-// temporary file).
 #include "setup/checksum_list_reader.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +16,7 @@ struct Loaded {
 
 Loaded Read(const std::string& text)
 {
-#if defined(_WIN32)
-    FILE* file = tmpfile();
-    fwrite(text.data(), 1, text.size(), file);
-    rewind(file);
-#else
     FILE* file = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-#endif
     static ChecksumEntry table[MaxChecksumEntries];
     int count = -1;
     Loaded loaded;

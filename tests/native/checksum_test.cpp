@@ -1,6 +1,6 @@
-// Built natively and into the Windows tests. The seven-bytes-at-a-time
-// checksum must give exactly what the byte loop gives; the carries out of
-// 32 bits are where it could go wrong, so they are placed on purpose.
+// The seven-bytes-at-a-time checksum must give exactly what the byte loop
+// gives; the carries out of 32 bits are where it could go wrong, so they are
+// placed on purpose.
 #include "setup/checksum.h"
 
 #include <gtest/gtest.h>

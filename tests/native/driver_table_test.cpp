@@ -1,5 +1,3 @@
-// Built natively (through fmemopen) and into the Windows tests (through a
-// real file read in text mode, as the Launcher reads the disc's table).
 #include "preflight/driver_table.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +10,7 @@ namespace {
 
 FILE* OpenText(const std::string& text)
 {
-#if defined(_WIN32)
-    FILE* file = tmpfile();
-    if (file != nullptr) {
-        fwrite(text.data(), 1, text.size(), file);
-        rewind(file);
-    }
-    return file;
-#else
     return fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-#endif
 }
 
 TEST(DriverTable, FindsTheFirstLineOfTheFirstSection)

@@ -1,5 +1,3 @@
-// Built natively and into the Windows test binary: the bounds must hold for
-// glibc's vsnprintf and for msvcrt's _vsnprintf alike.
 #include "launcher/format.h"
 
 #include <gtest/gtest.h>

@@ -12,28 +12,18 @@ prefix=$state/prefix
 # The mail library: a test double beside the program wins over Wine's own.
 overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b"
 
-log() { echo "wine session: $*"; }
-
 stop_session() {
-    if [ -f "$state/env" ]; then
-        # shellcheck disable=SC1091
-        (. "$state/env" && wineserver -k 2>/dev/null || true)
-    fi
-    if [ -f "$state/xvfb.pid" ]; then
-        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-        rm -f "$state/xvfb.pid"
-    fi
-    rm -f "$state/env"
-    rm -rf "$prefix"
+    # shellcheck disable=SC1091
+    [ ! -f "$state/env" ] || (. "$state/env" && wineserver -k 2>/dev/null || true)
+    [ ! -f "$state/xvfb.pid" ] || kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -rf "$state/env" "$state/xvfb.pid" "$prefix"
 }
 
 make_template() {
-    local stamp
+    local stamp link
     stamp="$(WINEDEBUG=-all wine --version) 2"
-    if [ -f "$template/.stamp" ] && [ "$(cat "$template/.stamp")" = "$stamp" ]; then
-        return
-    fi
-    log "making the prefix template (once per build tree)"
+    [ "$(cat "$template/.stamp" 2>/dev/null)" != "$stamp" ] || return 0
+    echo "wine session: making the prefix template (once per build tree)"
     rm -rf "$template"
     export WINEPREFIX=$template WINEDEBUG=-all WINEDLLOVERRIDES=$overrides
     wineboot -i >"$state/wineboot.log" 2>&1 </dev/null
@@ -45,28 +35,12 @@ make_template() {
     wineserver -w
     # A new prefix links Desktop, Documents and the like to the host's home:
     # a link made by a test would land there. Templates, deeper down, too.
-    local link
-    find "$template/drive_c/users" -type l | while IFS= read -r link; do
-        rm "$link"
-        mkdir "$link"
-    done
+    find "$template/drive_c/users" -type l | while IFS= read -r link; do rm "$link" && mkdir "$link"; done
     # Wine's own "MS Sans Serif" and Tahoma: without them the dialogs fall
     # back to DejaVu Sans, whose base units are 7x13 instead of Windows' 6x13.
-    cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/ms_sans_serif.ttf \
-        /usr/share/wine/fonts/tahoma.ttf "$template/drive_c/windows/Fonts/"
+    cp /usr/share/wine/fonts/{sserife.fon,ms_sans_serif.ttf,tahoma.ttf} "$template/drive_c/windows/Fonts/"
     echo "$stamp" >"$template/.stamp"
     unset WINEPREFIX
-}
-
-free_display() {
-    local n
-    for n in $(seq 90 140); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            echo "$n"
-            return
-        fi
-    done
-    return 1
 }
 
 start_session() {
@@ -74,37 +48,28 @@ start_session() {
     make_template
     cp -a "$template" "$prefix"
     touch "$prefix/.thundra-scratch"
-    # Drive T: is the folder C:\thundra-drive-t, for tests that start a
-    # program from the root of a drive. A link made from inside Wine
-    # (DefineDosDevice) is not followed by its file calls.
+    # Drive T: is the folder C:\thundra-drive-t, for a start from the root of
+    # a drive. A link made from inside Wine (DefineDosDevice) is not
+    # followed by its file calls.
     ln -s ../drive_c/thundra-drive-t "$prefix/dosdevices/t:"
     # Drive D: is a CD drive holding the folder C:\thundra-cd, for the stub
     # that looks for the disc. The drive's type is read when the wineserver
     # starts, so it is written into the registry file before that.
     ln -s ../drive_c/thundra-cd "$prefix/dosdevices/d:"
     printf '\n[Software\\\\Wine\\\\Drives] %s\n"d:"="cdrom"\n' "$(date +%s)" >>"$prefix/system.reg"
-
-    local display
-    if [ -n "${THUNDRA_DISPLAY:-}" ]; then
-        # The user's own screen, for the main job.
-        display=${THUNDRA_DISPLAY#:}
-    else
-        display=$(free_display)
-        setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
+    # The user's own screen for the main job, else a screen of our own
+    # whose number Xvfb picks and writes to us.
+    local display=${THUNDRA_DISPLAY:-}
+    display=${display#:}
+    if [ -z "$display" ]; then
+        exec 3<> <(:)
+        setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
         echo $! >"$state/xvfb.pid"
-        local tries=0
-        until [ -e "/tmp/.X11-unix/X$display" ]; do
-            tries=$((tries + 1))
-            [ $tries -le 100 ] || { log "Xvfb did not start"; cat "$state/xvfb.log"; exit 1; }
-            sleep 0.1
-        done
+        read -r -t 20 display <&3 || { echo "wine session: Xvfb did not start"; cat "$state/xvfb.log"; exit 1; }
+        exec 3<&-
     fi
-
     cat >"$state/env" <<ENV
-export WINEPREFIX='$prefix'
-export DISPLAY=':$display'
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES='$overrides'
+export WINEPREFIX='$prefix' DISPLAY=':$display' WINEDEBUG=-all WINEDLLOVERRIDES='$overrides'
 unset WINEARCH
 ENV
     # shellcheck disable=SC1091
@@ -112,11 +77,11 @@ ENV
     # Persistent: every wine start of the run then takes milliseconds.
     setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1
     wine cmd /c exit >/dev/null 2>&1 </dev/null
-    log "prefix $prefix, display :$display"
+    echo "wine session: prefix $prefix, display :$display"
 }
 
 case $action in
     start) start_session ;;
-    stop) stop_session; log "stopped" ;;
+    stop) stop_session; echo "wine session: stopped" ;;
     *) echo "usage: session.sh start|stop STATE" >&2; exit 2 ;;
 esac

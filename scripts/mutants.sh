@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Plants each fault of this folder in turn, rebuilds, runs the whole suite
+# Plants each fault of tests/mutants in turn, rebuilds, runs the whole suite
 # and says whether the suite caught it. Not part of the test command.
-#   tests/mutants/run.sh [PATCH...]      (default: every *.patch here)
+#   scripts/mutants.sh [PATCH...]      (default: every tests/mutants/*.patch)
 # The tree must be clean; every patch is taken out again, also on Ctrl-C.
 # The table goes to stdout and to $build/mutants.txt.
 set -uo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 cd "$root"
 [ $# -gt 0 ] || set -- "$root"/tests/mutants/*.patch
@@ -17,6 +17,8 @@ applied=""
 trap '[ -z "$applied" ] || git apply -R -p0 --unidiff-zero "$applied"' EXIT
 mkdir -p "$build"
 table=$build/mutants.txt
+# A test program stops at its first failure: a caught fault needs no more.
+export GTEST_FAIL_FAST=1
 
 # The suite on the tree as it is: "passed", or the names of what failed.
 run_suite() {
