@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Plants each fault of tests/mutants in turn, rebuilds, runs the whole suite
 # and says whether the suite caught it. Not part of the test command.
-#   scripts/mutants.sh [PATCH...]      (default: every tests/mutants/*.patch)
-# The tree must be clean; every patch is taken out again, also on Ctrl-C.
+#   scripts/mutants.sh [FAULT.sed...]      (default: every tests/mutants/*.sed)
+# A fault is a sed script of one command that changes one line of the file
+# its "# file:" line names, and nothing when that line is no longer there.
+# The tree must be clean; every fault is taken out again, also on Ctrl-C.
 # The table goes to stdout and to $build/mutants.txt.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 cd "$root"
-[ $# -gt 0 ] || set -- "$root"/tests/mutants/*.patch
+[ $# -gt 0 ] || set -- "$root"/tests/mutants/*.sed
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
     echo "mutants: the work tree has changes; commit or stash them first" >&2
     exit 2
 fi
 applied=""
-trap '[ -z "$applied" ] || git apply -R -p0 --unidiff-zero "$applied"' EXIT
+trap '[ -z "$applied" ] || git checkout -q -- "$applied"' EXIT
 mkdir -p "$build"
 table=$build/mutants.txt
 # A test program stops at its first failure: a caught fault needs no more.
@@ -44,15 +46,20 @@ if [ "$baseline" != "passed" ]; then
     exit 1
 fi
 : >"$table"
-for patch in "$@"; do
-    name=$(basename "$patch" .patch)
-    git apply -p0 --unidiff-zero "$patch" || { echo "$name: does not apply" | tee -a "$table"; continue; }
-    applied=$patch
+for fault in "$@"; do
+    name=$(basename "$fault" .sed)
+    file=$(sed -n 's/^# file: //p' "$fault")
+    applied=$file
+    sed -i -f "$fault" "$file"
+    if git diff --quiet -- "$file"; then
+        echo "$name: does not apply" | tee -a "$table"
+        continue
+    fi
     result=$(run_suite)
-    git apply -R -p0 --unidiff-zero "$patch"
+    git checkout -q -- "$file"
     applied=""
     case $result in
-        passed) line="missed  $name  ($(sed -n '1s/^# //p' "$patch"))" ;;
+        passed) line="missed  $name  ($(sed -n '1s/^# //p' "$fault"))" ;;
         "build failed") line="build   $name  failed to build" ;;
         *) line="caught  $name  by $result" ;;
     esac

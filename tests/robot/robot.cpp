@@ -11,7 +11,10 @@ std::string WindowText(HWND window)
     char text[2048];
     DWORD_PTR length = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length);
-    return std::string(text, std::min<size_t>(length, sizeof text - 1));
+    text[std::min<size_t>(length, sizeof text - 1)] = '\0';
+    std::string result = text;
+    result.erase(std::remove(result.begin(), result.end(), '&'), result.end());
+    return result;
 }
 
 bool IsClass(HWND window, const char* name)
@@ -21,55 +24,30 @@ bool IsClass(HWND window, const char* name)
     return _stricmp(found, name) == 0;
 }
 
-struct Found {
-    DWORD processId;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM context)
+BOOL CALLBACK Collect(HWND window, LPARAM windows)
 {
-    Found* found = reinterpret_cast<Found*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == found->processId && IsWindowVisible(window) && IsClass(window, "#32770"))
-        found->windows.push_back(window);
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
 }
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM context)
-{
-    reinterpret_cast<Found*>(context)->windows.push_back(child);
-    return TRUE;
-}
-
-// The button of that text, or nullptr.
-HWND ButtonNamed(const std::vector<HWND>& children, const std::string& name)
-{
-    for (HWND child : children) {
-        std::string text = WindowText(child);
-        text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-        if (IsClass(child, "Button") && IsWindowVisible(child) && text == name)
-            return child;
-    }
-    return nullptr;
-}
-
-// Carries out a rule's steps; false when one names no control there.
+// Carries out a rule's steps; false when one names no button there.
 bool Act(HWND window, const std::vector<HWND>& children, const std::string& steps)
 {
     for (size_t start = 0, end; start < steps.size(); start = end + 1) {
         end = std::min(steps.find('|', start), steps.size());
         std::string step = steps.substr(start, end - start);
         bool check = step[0] == '+' || step[0] == '-';
-        HWND button = step[0] == '~' ? nullptr : ButtonNamed(children, check ? step.substr(1) : step);
+        auto button = std::find_if(children.begin(), children.end(), [&](HWND child) {
+            return IsClass(child, "Button") && IsWindowVisible(child) && WindowText(child) == step.substr(check ? 1 : 0);
+        });
         if (step[0] == '~')
             Sleep(static_cast<DWORD>(atoi(step.c_str() + 1)));
-        else if (button == nullptr)
+        else if (button == children.end())
             return false;
         else if (!check)
-            PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
-        else if ((SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) != (step[0] == '+'))
-            PostMessageA(button, BM_CLICK, 0, 0);
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(*button), BN_CLICKED), reinterpret_cast<LPARAM>(*button));
+        else if ((SendMessageA(*button, BM_GETCHECK, 0, 0) == BST_CHECKED) != (step[0] == '+'))
+            PostMessageA(*button, BM_CLICK, 0, 0);
     }
     return true;
 }
@@ -78,21 +56,24 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
 // for the same box are taken in turn, the last of them again when all are used.
 bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<bool>& used, std::vector<RobotBox>& boxes)
 {
-    Found dialogs = {processId, {}};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    std::vector<HWND> windows;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
     bool fine = true;
-    for (HWND window : dialogs.windows) {
-        if (std::any_of(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return b.window == window; }))
+    for (HWND window : windows) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != processId || !IsWindowVisible(window) || !IsClass(window, "#32770") ||
+            std::any_of(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return b.window == window; }))
             continue;
-        Found children = {processId, {}};
-        EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+        std::vector<HWND> children;
+        EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&children));
         RobotBox box = {window, WindowText(window), "", "", "(unexpected)"};
-        for (HWND child : children.windows) {
+        for (HWND child : children) {
+            bool isStatic = IsClass(child, "Static");
             std::string text = WindowText(child);
-            if (IsClass(child, "Static") && !text.empty())
-                box.text += (box.text.empty() ? "" : "\n") + text;
-            if (IsClass(child, "Button") && IsWindowVisible(child))
-                box.buttons += (box.buttons.empty() ? "" : "|") + text;
+            std::string& into = isStatic ? box.text : box.buttons;
+            if (!text.empty() && (isStatic || (IsClass(child, "Button") && IsWindowVisible(child))))
+                into += (into.empty() ? "" : isStatic ? "\n" : "|") + text;
         }
         size_t rule = script.size();
         for (size_t i = 0; i < script.size() && (rule == script.size() || used[rule]); ++i)
@@ -100,8 +81,7 @@ bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<boo
                 rule = i;
         if (rule < script.size()) {
             used[rule] = true;
-            if (Act(window, children.windows, script[rule].steps))
-                box.answer = script[rule].steps;
+            box.answer = Act(window, children, script[rule].steps) ? script[rule].steps : box.answer;
         }
         fine = fine && box.answer != "(unexpected)";
         boxes.push_back(box);

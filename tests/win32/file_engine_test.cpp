@@ -13,6 +13,8 @@
 namespace {
 
 constexpr char Target[] = "C:\\thundra-engine\\games\\Data\\";
+const std::string CreateIt = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
+const std::vector<std::pair<std::string, std::string>> Files = {{"empty.dat", ""}, {"a.dat", "alpha"}, {"b.dat", std::string(300000, 'b') + "two chunks"}};
 
 // Faults: reading or writing the file opened as FailAt fails; opening
 // CancelAt presses Cancel. FreeBytes is what the disk has free.
@@ -29,14 +31,8 @@ HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES
         PostMessageA(Progress, WM_COMMAND, IDCANCEL, 0);
     return file;
 }
-BOOL WINAPI Read(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
-{
-    return file != FailingHandle && ReadFile(file, buffer, size, done, overlapped);
-}
-BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
-{
-    return file != FailingHandle && WriteFile(file, buffer, size, done, overlapped);
-}
+BOOL WINAPI Read(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED) { return file != FailingHandle && ReadFile(file, buffer, size, done, nullptr); }
+BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED) { return file != FailingHandle && WriteFile(file, buffer, size, done, nullptr); }
 BOOL WINAPI Disk(LPCSTR, LPDWORD sectors, LPDWORD bytes, LPDWORD freeClusters, LPDWORD total)
 {
     *sectors = *bytes = 1;
@@ -58,8 +54,6 @@ std::string StoredDataDirectory()
     RegGetValueA(HKEY_LOCAL_MACHINE, ProductKey, DataDirectoryValue, RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
 }
-
-const std::string CreateIt = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
 
 class FileEngine : public PlatformTest {
 protected:
@@ -84,18 +78,13 @@ protected:
     void Prepare()
     {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
-        std::string big(300000, '\0');   // two chunks
-        for (size_t i = 0; i < big.size(); ++i)
-            big[i] = static_cast<char>(i * 7 + i / 251);
-        files_ = {{"empty.dat", ""}, {"a.dat", "alpha"}, {"b.dat", big}};
         std::string list;
-        for (const auto& file : files_) {
+        for (const auto& file : Files) {
             ASSERT_TRUE(WriteTextFile("Run\\" + file.first, file.second));
             list += file.first + " " + Sum(file.second) + "\n";
         }
         ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
         FailAt = CancelAt = "";
-        FailingHandle = nullptr;
         FreeBytes = 272629760;   // 260 MB exactly
         CancelRequested = false;
     }
@@ -116,13 +105,12 @@ protected:
         DestroyWindow(Progress);
         return installed;
     }
-    std::vector<std::pair<std::string, std::string>> files_;
 };
 
 // A failure at any file takes back every file, directory and the key.
 TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
 {
-    for (const auto& file : files_) {
+    for (const auto& file : Files) {
         for (std::string fault : {"read", "write", "checksum", "missing"}) {
             SCOPED_TRACE(file.first + ": " + fault);
             Prepare();
@@ -154,7 +142,7 @@ TEST_F(FileEngine, CancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
     CancelAt = "Run\\empty.dat";   // an empty file: the first pump is the engine's own
     EXPECT_TRUE(Run({IDYES, IDNO}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
-    for (const auto& file : files_)
+    for (const auto& file : Files)
         EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
     EXPECT_EQ(Target, StoredDataDirectory());
     CancelAt = "Run\\a.dat";

@@ -1,0 +1,3 @@
+# exactly 23 MB is refused
+# file: preflight/preflight.cpp
+83s/dwTotalPhys < /dwTotalPhys <= /

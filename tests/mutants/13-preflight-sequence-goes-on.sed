@@ -1,0 +1,3 @@
+# the checks go on after one stopped the launch
+# file: preflight/preflight.cpp
+34s/return/continue/

@@ -1,0 +1,3 @@
+# the menu dialog wider than its picture: a grey band
+# file: resources/menu.rc
+11s/332/348/
