@@ -85,6 +85,7 @@ protected:
         }
         ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
         FailAt = CancelAt = "";
+        FailingHandle = nullptr;
         FreeBytes = 272629760;   // 260 MB exactly
         CancelRequested = false;
     }
@@ -93,11 +94,7 @@ protected:
     {
         BoxAnswers = answers;
         ShownBoxes.clear();
-        std::thread user([] {
-            HWND path = WaitForDialog("Install");
-            SetDlgItemTextA(path, IDC_INSTALL_PATH, "C:\\thundra-engine\\games");
-            PressButton(path, IDOK);
-        });
+        std::thread user(AnswerDialog, "Install", IDOK, IDC_INSTALL_PATH, "C:\\thundra-engine\\games");
         GetDataDir(InstallPath);
         Progress = CreateDialogParamA(SetupInstance, MAKEINTRESOURCEA(IDD_PROGRESS), nullptr, ProgressDialogProc, 0);
         bool installed = RunFileEngine(Progress, InstallPath, false);

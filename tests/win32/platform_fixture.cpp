@@ -18,19 +18,17 @@ static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT style
 
 HWND WaitForDialog(const char* caption)
 {
-    for (int i = 0; i < 1000; ++i, Sleep(10)) {
-        HWND found = FindWindowA("#32770", caption);
-        DWORD process = 0;
-        GetWindowThreadProcessId(found, &process);
-        if (found != nullptr && process == GetCurrentProcessId() && IsWindowVisible(found))
-            return found;
-    }
-    return nullptr;
+    HWND dialog = nullptr;
+    for (int i = 0; i < 1000 && (dialog == nullptr || !IsWindowVisible(dialog)); ++i, Sleep(10))
+        dialog = FindWindowA("#32770", caption);
+    return dialog;
 }
 
-void PressButton(HWND dialog, int control)
+void AnswerDialog(const char* caption, int button, int edit, const char* text)
 {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
+    HWND dialog = WaitForDialog(caption);
+    SetDlgItemTextA(dialog, edit, text);
+    PostMessageA(dialog, WM_COMMAND, button, 0);
 }
 
 void PlatformTest::SetUp()

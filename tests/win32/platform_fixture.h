@@ -19,9 +19,10 @@ extern std::vector<std::string> ShownBoxes;
 extern std::vector<UINT> ShownStyles;
 extern std::deque<int> BoxAnswers;
 
-// Waits, at most 10 s, for a visible dialog of this process with the caption.
+// Waits, at most 10 s, for a visible dialog with the caption.
 HWND WaitForDialog(const char* caption);
-void PressButton(HWND dialog, int control);
+// Then sets its edit control to text and presses the button.
+void AnswerDialog(const char* caption, int button, int edit, const char* text);
 
 class PlatformTest : public ::testing::Test {
 protected:

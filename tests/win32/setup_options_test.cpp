@@ -24,11 +24,10 @@ void RunSetupWith(bool hardDisk, bool startMenu, bool desktop)
         SendDlgItemMessageA(options, hardDisk ? IDC_HARD_DISK : IDC_PLAY_FROM_CD, BM_CLICK, 0, 0);
         CheckDlgButton(options, IDC_START_MENU, startMenu ? BST_CHECKED : BST_UNCHECKED);
         CheckDlgButton(options, IDC_DESKTOP, desktop ? BST_CHECKED : BST_UNCHECKED);
-        PressButton(options, IDOK);
+        PostMessageA(options, WM_COMMAND, IDOK, 0);
         // The install path dialog comes only when the engine installs.
         for (int i = 0; i < 500 && IsWindow(options); ++i, Sleep(10))
-            if (HWND path = FindWindowA("#32770", "Install"))
-                PressButton(path, IDOK);
+            PostMessageA(FindWindowA("#32770", "Install"), WM_COMMAND, IDOK, 0);
     });
     EXPECT_TRUE(RunSetup(GetModuleHandleA(nullptr), nullptr));
     user.join();
