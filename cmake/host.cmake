@@ -91,6 +91,6 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
 
 add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/win32_tests.exe)
-add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe --launcher=${TEST_LAUNCHER}
-    --sample-disc=${SAMPLE_DISC})
+add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe)
+set_tests_properties(e2e PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${TEST_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")
 set_tests_properties(win32 e2e PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -16,15 +17,9 @@ bool WriteTextFile(const std::string& path, const std::string& text)
 
 std::string ReadTextFile(const std::string& path)
 {
-    // Shared for writing: a double may still be appending to its record.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::string text;
-    char buffer[65536];
-    DWORD got;
-    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
 }
 
 std::string TestProgramFolder()
@@ -36,9 +31,9 @@ std::string TestProgramFolder()
 
 void RemoveTree(const std::string& path)
 {
-    std::error_code error;
     for (const std::string& entry : ListTree(path))
         SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);   // read-only files too
+    std::error_code error;
     fs::remove_all(path, error);
 }
 

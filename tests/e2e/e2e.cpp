@@ -2,7 +2,13 @@
 
 #include <algorithm>
 
-std::string LauncherUnderTest, SampleDisc;
+static std::string Environment(const char* name)
+{
+    const char* value = getenv(name);
+    return value != nullptr ? value : std::string("(no ") + name + ")";
+}
+
+const std::string LauncherUnderTest = Environment("THUNDRA_LAUNCHER"), SampleDisc = Environment("THUNDRA_SAMPLE_DISC");
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker)
 {
@@ -20,7 +26,7 @@ void E2E::SetUp()
     SetEnvironmentVariableA("TEMP", Temp().c_str());
     ASSERT_TRUE(CopyLauncherTo(Disc(), true) && CreateDirectoryA(Disc("\\Run").c_str(), nullptr));
     ASSERT_TRUE(WriteTextFile(Disc("\\Run\\drivers.dat"), UpToDateDriverTable));
-    const std::string games = LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of('\\')) + "\\game\\";
+    const std::string games = LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of("\\/")) + "\\game\\";
     for (std::string image : {"race.bin", "debug.bin"})
         ASSERT_TRUE(CopyFileA((games + image).c_str(), Disc("\\Run\\" + image).c_str(), FALSE));
     for (std::string double_ : {"mapi32.dll", "notepad.exe"})
@@ -86,22 +92,4 @@ void ReportWindowsVersion(const char* version)
         RegDeleteKeyA(HKEY_CURRENT_USER, key);
     else
         RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
-}
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        std::string* value = arg.rfind("--launcher=", 0) == 0 ? &LauncherUnderTest : arg.rfind("--sample-disc=", 0) == 0 ? &SampleDisc : nullptr;
-        if (value != nullptr)
-            *value = "Z:" + arg.substr(arg.find('=') + 1);   // host paths, through drive Z:
-        if (value != nullptr)
-            std::replace(value->begin(), value->end(), '/', '\\');
-    }
-    if (GetFileAttributesA(LauncherUnderTest.c_str()) == INVALID_FILE_ATTRIBUTES || SampleDisc.empty()) {
-        fprintf(stderr, "e2e_tests: give --launcher=EXE and --sample-disc=FOLDER\n");
-        return 2;
-    }
-    return RUN_ALL_TESTS();
 }

@@ -11,9 +11,9 @@
 #include "robot.h"
 #include "test_files.h"
 
-// The Launcher exe under test (--launcher=) and the sample disc the
-// authoring tool wrote (--sample-disc=), as Windows paths.
-extern std::string LauncherUnderTest, SampleDisc;
+// The Launcher exe under test and the sample disc the authoring tool wrote,
+// as Windows paths, from THUNDRA_LAUNCHER and THUNDRA_SAMPLE_DISC.
+extern const std::string LauncherUnderTest, SampleDisc;
 
 constexpr char VersionWarning[] = "Thundra is not designed for Windows 2000\nContinue?";
 constexpr char CrashQuestion[] =

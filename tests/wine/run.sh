@@ -6,14 +6,9 @@
 set -euo pipefail
 state=$1
 shift
-if [ ! -f "$state/env" ]; then
-    echo "run.sh: no Wine session in $state (tests/wine/session.sh start)" >&2
-    exit 2
-fi
 # shellcheck disable=SC1091
-. "$state/env"
-if [ -z "${WINEPREFIX:-}" ] || [ ! -f "$WINEPREFIX/.thundra-scratch" ]; then
-    echo "run.sh: WINEPREFIX is not a scratch prefix of the test run" >&2
+if ! . "$state/env" 2>/dev/null || [ ! -f "${WINEPREFIX:-}/.thundra-scratch" ]; then
+    echo "run.sh: no Wine session in $state (tests/wine/session.sh start)" >&2
     exit 2
 fi
 exec wine "$@"
