@@ -27,7 +27,6 @@ make_disc() {   # data folder, out, then more options
 expect "make" 0 "" make_disc "$work/data" "$work/disc" --redist "$work/redist" --iso "$work/disc.iso"
 expect "what the disc holds" 0 "" ls "$work/disc/"{autorun.inf,Thundra.exe,redist/directx7/dsetup.dll} "$work/disc/Run/"{race.bin,debug.bin,readme.txt,common.res} "$work/disc.iso"
 expect "the list names the empty file" 0 "empty.dat a3b4c15" cat "$work/disc/Run/checksum.lst"
-expect "the list names itself, unverified" 0 "checksum.lst 0" cat "$work/disc/Run/checksum.lst"
 expect "verify a good disc" 0 "4 listed, 0 problems" "$tool" verify "$work/disc"
 printf 'X' | dd of="$work/disc/Run/track1.dat" bs=1 seek=1000 conv=notrunc 2>/dev/null
 rm "$work/disc/Run/common.res"
@@ -36,12 +35,7 @@ for problem in "BAD track1.dat (expected" "MISSING common.res" "EXTRA stray.dat"
     expect "verify finds $problem" 1 "$problem" "$tool" verify "$work/disc"
 done
 expect "an existing disc is not overwritten" 2 "" make_disc "$work/data" "$work/disc"
-expect "a missing data folder" 2 "no such folder" make_disc "$work/nothing" "$work/d1"
-printf 'x' >"$work/data/with blank.dat"
-expect "a name with a blank" 2 "with blank.dat" make_disc "$work/data" "$work/d2"
-expect "256 data files" 2 "more than 255 data files" make_disc "$work/many" "$work/d3"
-expect "no disc after bad input" 2 "No such file" ls -d "$work"/d[123]*
-rm "$work/many/f256.dat"
-expect "255 data files" 0 "256 listed, 0 problems" eval "make_disc $work/many $work/d4 && $tool verify $work/d4"
+expect "256 data files" 2 "more than 255 data files" make_disc "$work/many" "$work/d1"
+expect "no disc after bad input" 2 "No such file" ls -d "$work/d1"
 echo "$failures failed"
 [ "$failures" -eq 0 ]

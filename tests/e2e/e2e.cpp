@@ -44,21 +44,14 @@ RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>&
     return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script);
 }
 
-std::vector<std::string> Answers(const RobotRun& run)
+std::vector<std::string> Answers(const RobotRun& run, bool withTexts)
 {
     std::vector<std::string> answers;
     for (const RobotBox& box : run.boxes)
-        answers.push_back("[" + box.caption + "] " + box.answer);
-    std::sort(answers.begin(), answers.end());
+        answers.push_back("[" + box.caption + "] " + (withTexts ? box.text + " -> " : "") + box.answer);
+    if (!withTexts)
+        std::sort(answers.begin(), answers.end());
     return answers;
-}
-
-std::vector<std::string> BoxTexts(const RobotRun& run)
-{
-    std::vector<std::string> texts;
-    for (const RobotBox& box : run.boxes)
-        texts.push_back("[" + box.caption + "] " + box.text + " -> " + box.answer);
-    return texts;
 }
 
 std::string RegistryText(const char* key, const char* name)

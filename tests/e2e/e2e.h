@@ -36,10 +36,9 @@ protected:
 bool CopyLauncherTo(const std::string& folder, bool withMarker);
 
 // "[caption] answer" of every box, sorted: boxes on screen together (the
-// progress dialog and the dialog over it) may be met in either order.
-std::vector<std::string> Answers(const RobotRun& run);
-// "[caption] text -> answer" of every box, in the order they came.
-std::vector<std::string> BoxTexts(const RobotRun& run);
+// progress dialog and the dialog over it) may be met in either order. With
+// texts, "[caption] text -> answer" in the order they came.
+std::vector<std::string> Answers(const RobotRun& run, bool withTexts = false);
 
 // A text value under HKEY_LOCAL_MACHINE, or "(none)".
 std::string RegistryText(const char* key, const char* name);

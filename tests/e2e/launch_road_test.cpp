@@ -10,7 +10,7 @@ const RobotRule GoOn = {"Thundra", VersionWarning, "Yes"};
 
 std::vector<std::string> AfterTheWarning(const RobotRun& run)
 {
-    std::vector<std::string> texts = BoxTexts(run);
+    std::vector<std::string> texts = Answers(run, true);
     if (!texts.empty() && texts[0] == "[Thundra] " + std::string(VersionWarning) + " -> Yes")
         texts.erase(texts.begin());
     return texts;
@@ -55,7 +55,6 @@ TEST_F(E2E, WhatTheGameIsGivenAndWhatItsExitCodeSays)
         EXPECT_EQ(Temp("thun.bin") + row.tail, LogLine(log, "command line"));
         EXPECT_EQ(Disc("\\Run"), LogLine(log, "current directory"));
         EXPECT_EQ("Thundra demo game (" + std::string(row.image) + ")", log.substr(0, log.find('\r')));
-        EXPECT_GE(run.elapsedMs, 2500u) << "the game was not given its time";
         EXPECT_EQ("", ReadTextFile(Disc("\\mapi-calls.txt"))) << "mail sent without a Yes";
         WaitFor([&] { return !crash || !ReadTextFile(Disc("\\notepad-calls.txt")).empty(); });
         EXPECT_EQ(crash ? "notepad " + Temp("thun.log") + "\n" : "", ReadTextFile(Disc("\\notepad-calls.txt")));

@@ -11,10 +11,7 @@ TEST_F(E2E, TheMenuIsItsPictureAndNotesOpensTheReadme)
     RobotRun run;
     std::thread launcher([&] { run = Launch("-exit 0", {{"Thundra", "", "~1500|Notes|Notes|Exit"}}); });
     HWND menu = nullptr;
-    for (int i = 0; i < 1000 && menu == nullptr; ++i, Sleep(10)) {
-        HWND found = FindWindowA("#32770", "Thundra");
-        menu = found != nullptr && IsWindowVisible(found) && GetDlgItem(found, 105) != nullptr ? found : nullptr;
-    }
+    WaitFor([&] { return IsWindowVisible(menu = FindWindowA("#32770", "Thundra")) && GetDlgItem(menu, 105) != nullptr; });
     RECT client = {};
     GetClientRect(menu, &client);
     launcher.join();
@@ -33,8 +30,7 @@ TEST_F(E2E, TheMenuIsItsPictureAndNotesOpensTheReadme)
 
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(std::vector<std::string>{"[Thundra] ~1500|Notes|Notes|Exit"}, Answers(run));
-    for (int i = 0; i < 250 && ReadTextFile(Disc("\\notepad-calls.txt")).size() < 54; ++i)
-        Sleep(20);
+    WaitFor([&] { return ReadTextFile(Disc("\\notepad-calls.txt")).size() >= 54; });
     EXPECT_EQ("notepad.exe run\\readme.txt\nnotepad.exe run\\readme.txt\n", ReadTextFile(Disc("\\notepad-calls.txt")));
     EXPECT_EQ("", ReadTextFile(Temp("thun.log"))) << "Exit started the game";
 }

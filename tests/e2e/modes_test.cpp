@@ -10,21 +10,16 @@ namespace {
 struct GameStandIn {
     HANDLE semaphore;
     HWND window;
-    explicit GameStandIn(bool withSemaphore)
+    explicit GameStandIn(bool withSemaphore) : semaphore(withSemaphore ? CreateSemaphoreA(nullptr, 0, 1, "Thundra") : nullptr)
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.lpszClassName = "Thundra Window";
+        WNDCLASSA windowClass = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Thundra Window"};
         RegisterClassA(&windowClass);
-        semaphore = withSemaphore ? CreateSemaphoreA(nullptr, 0, 1, "Thundra") : nullptr;
-        window = CreateWindowA("Thundra Window", "Thundra", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-        ShowWindow(window, SW_SHOWMINIMIZED);
+        window = CreateWindowA("Thundra Window", "Thundra", WS_OVERLAPPEDWINDOW | WS_MINIMIZE | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     }
     ~GameStandIn()
     {
         DestroyWindow(window);
-        if (semaphore != nullptr)
-            CloseHandle(semaphore);
+        CloseHandle(semaphore);   // none: nothing to close
     }
     bool Restored() const { return !IsIconic(window); }
 };

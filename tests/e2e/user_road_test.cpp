@@ -17,20 +17,18 @@ constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\U
 // A link's target and arguments, "target|arguments".
 std::string ReadLink(const std::string& file)
 {
+    char target[MAX_PATH] = "(no link)", arguments[MAX_PATH] = "";
     IShellLinkA* link = nullptr;
     IPersistFile* persist = nullptr;
-    char target[MAX_PATH] = "(no link)", arguments[MAX_PATH] = "";
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) && SUCCEEDED(persist->Load(wide, STGM_READ))) {
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(std::wstring(file.begin(), file.end()).c_str(), STGM_READ))) {
         link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
         link->GetArguments(arguments, MAX_PATH);
     }
-    if (persist != nullptr)
-        persist->Release();
-    if (link != nullptr)
-        link->Release();
+    for (IUnknown* held : {static_cast<IUnknown*>(persist), static_cast<IUnknown*>(link)})
+        if (held != nullptr)
+            held->Release();
     return std::string(target) + "|" + arguments;
 }
 
@@ -49,11 +47,10 @@ TEST_F(E2E, UserRoad)
 {
     RemoveTree("C:\\thundra-cd");
     ASSERT_TRUE(CopyTree(SampleDisc, "C:\\thundra-cd"));
-    for (const char* double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"}) {
-        CreateDirectoryA("D:\\redist", nullptr);
-        CreateDirectoryA("D:\\redist\\directx7", nullptr);
+    CreateDirectoryA("D:\\redist", nullptr);
+    CreateDirectoryA("D:\\redist\\directx7", nullptr);
+    for (const char* double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
-    }
     ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", UpToDateDriverTable));
     const std::vector<std::string> before = MachineState();
 
@@ -68,11 +65,11 @@ TEST_F(E2E, UserRoad)
                                   {"Our Apologies", "Thundra has exited unexpectedly (1).  Let's check out the log.", "OK"},
                                   {"Thundra", "", "Setup|Play"}},
                                  60000);
-    EXPECT_EQ(0u, road.exitCode) << DescribeBoxes(road.boxes);
+    EXPECT_EQ(0u, road.exitCode) << testing::PrintToString(Answers(road, true));
     EXPECT_EQ((std::vector<std::string>{"[Create directory] Yes", "[Install] OK", "[Installing files...] ", "[Our Apologies] OK",
                                         "[Thun] OK", "[Thundra] +Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok",
                                         "[Thundra] Setup|Play", "[Thundra] Yes", "[Thundra] Yes"}),
-              Answers(road)) << DescribeBoxes(road.boxes);
+              Answers(road)) << testing::PrintToString(Answers(road, true));
     for (const std::string& file : ListTree("D:\\Run")) {
         std::string name = file.substr(file.find_last_of('\\') + 1);
         bool listed = name != "race.bin" && name != "debug.bin" && name != "readme.txt" && name != "drivers.dat";
@@ -82,8 +79,7 @@ TEST_F(E2E, UserRoad)
     EXPECT_TRUE(ReadTextFile("D:\\Thundra.exe") == ReadTextFile(Stub)) << "the stub is not the Launcher";
     EXPECT_EQ("\"" + std::string(Stub) + "\" -uninstall", RegistryText(UninstallKey, "UninstallString"));
     CoInitialize(nullptr);
-    const std::string gameLink = ReadLink(std::string(Programs) + "Thundra.lnk");
-    EXPECT_EQ(std::string(Stub) + "|", gameLink);
+    EXPECT_EQ(std::string(Stub) + "|", ReadLink(std::string(Programs) + "Thundra.lnk"));
     EXPECT_EQ(std::string(Stub) + "|-uninstall", ReadLink(std::string(Programs) + "Uninstall Thundra.lnk"));
     EXPECT_EQ(std::string(Stub) + "|", ReadLink("C:\\users\\root\\Desktop\\Thundra.lnk"));
     CoUninitialize();

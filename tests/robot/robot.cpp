@@ -52,28 +52,23 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
     return true;
 }
 
-// Answers the process's new dialogs; false when one was unexpected. Rules
+// Answers the new dialogs of the process's thread; false when one was unexpected. Rules
 // for the same box are taken in turn, the last of them again when all are used.
-bool Poll(DWORD processId, const std::vector<RobotRule>& script, std::vector<bool>& used, std::vector<RobotBox>& boxes)
+bool Poll(DWORD threadId, const std::vector<RobotRule>& script, std::vector<bool>& used, std::vector<RobotBox>& boxes)
 {
     std::vector<HWND> windows;
-    EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(threadId, Collect, reinterpret_cast<LPARAM>(&windows));
     bool fine = true;
     for (HWND window : windows) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != processId || !IsWindowVisible(window) || !IsClass(window, "#32770") ||
+        if (!IsWindowVisible(window) || !IsClass(window, "#32770") ||
             std::any_of(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return b.window == window; }))
             continue;
         std::vector<HWND> children;
         EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&children));
-        RobotBox box = {window, WindowText(window), "", "", "(unexpected)"};
+        RobotBox box = {window, WindowText(window), "", "(unexpected)"};
         for (HWND child : children) {
-            bool isStatic = IsClass(child, "Static");
-            std::string text = WindowText(child);
-            std::string& into = isStatic ? box.text : box.buttons;
-            if (!text.empty() && (isStatic || (IsClass(child, "Button") && IsWindowVisible(child))))
-                into += (into.empty() ? "" : isStatic ? "\n" : "|") + text;
+            std::string text = IsClass(child, "Static") ? WindowText(child) : "";
+            box.text += (box.text.empty() || text.empty() ? "" : "\n") + text;
         }
         size_t rule = script.size();
         for (size_t i = 0; i < script.size() && (rule == script.size() || used[rule]); ++i)
@@ -106,23 +101,14 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
     while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20, QS_ALLINPUT) != WAIT_OBJECT_0) {
         for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
             DispatchMessageA(&message);
-        if (!Poll(process.dwProcessId, script, used, run.boxes) || GetTickCount64() > started + timeoutMs) {
+        if (!Poll(process.dwThreadId, script, used, run.boxes) || GetTickCount64() > started + timeoutMs) {
             TerminateProcess(process.hProcess, 0xDEAD);
             WaitForSingleObject(process.hProcess, 5000);
             break;
         }
     }
-    run.elapsedMs = static_cast<DWORD>(GetTickCount64() - started);
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return run;
-}
-
-std::string DescribeBoxes(const std::vector<RobotBox>& boxes)
-{
-    std::string description;
-    for (const RobotBox& box : boxes)
-        description += "[" + box.caption + "] \"" + box.text + "\" buttons: " + box.buttons + " -> " + box.answer + "\n";
-    return description.empty() ? "(no box)\n" : description;
 }

@@ -1,4 +1,5 @@
-// The robot: watches the windows of the process it starts, records every
+// The robot: watches the windows of the process it starts (of its first
+// thread, which shows them all in the Launcher), records every
 // message box and dialog it shows (caption, text, buttons) and answers each
 // from a script. A box that no rule expects is recorded as unexpected and
 // ends the run: it fails the test instead of hanging it.
@@ -19,13 +20,12 @@ struct RobotRule {
 
 struct RobotBox {
     HWND window;
-    std::string caption, text, buttons;   // buttons: their texts, '|' between
-    std::string answer;                   // the steps taken, or "(unexpected)"
+    std::string caption, text;
+    std::string answer;   // the steps taken, or "(unexpected)"
 };
 
 struct RobotRun {
     DWORD exitCode = 0xFFFFFFFF;   // stays so when the process never ran
-    DWORD elapsedMs = 0;           // from the start to the end of the process
     std::vector<RobotBox> boxes;
 };
 
@@ -34,6 +34,3 @@ struct RobotRun {
 // terminated with 0xDEAD. Meanwhile the caller's own windows are served.
 RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
                       DWORD timeoutMs = 20000);
-
-// One line per box, for failure messages.
-std::string DescribeBoxes(const std::vector<RobotBox>& boxes);
