@@ -67,3 +67,11 @@ bool CopyTree(const std::string& from, const std::string& to)
     fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
     return !error;
 }
+
+std::string RegistryText(const char* key, const char* name)
+{
+    char value[1024] = "(none)";
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+}

@@ -20,3 +20,5 @@ std::vector<std::string> ListTree(const std::string& folder, const std::vector<s
 // One "gone: " or "new: " line for each entry only one list has.
 std::string ListDifference(const std::vector<std::string>& before, const std::vector<std::string>& after);
 bool CopyTree(const std::string& from, const std::string& to);
+// A text value under HKEY_LOCAL_MACHINE, or "(none)".
+std::string RegistryText(const char* key, const char* name);

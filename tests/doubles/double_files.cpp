@@ -14,15 +14,6 @@ std::string BesideDouble(const char* name)
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
-long ReadControl(const char* file, const char* key, long fallback)
-{
-    std::ifstream control(BesideDouble(file));
-    for (std::string line; std::getline(control, line);)
-        if (line.rfind(std::string(key) + " ", 0) == 0)
-            fallback = std::stol(line.substr(strlen(key) + 1), nullptr, 0);
-    return fallback;
-}
-
 void AppendRecord(const char* file, const std::string& line)
 {
     std::ofstream(BesideDouble(file), std::ios::app | std::ios::binary) << line << "\n";   // "\n" line ends, read alike everywhere

@@ -8,7 +8,4 @@
 // The path of name in the double's own folder.
 std::string BesideDouble(const char* name);
 
-// The number after "key " in the control file, or fallback.
-long ReadControl(const char* file, const char* key, long fallback);
-
 void AppendRecord(const char* file, const std::string& line);

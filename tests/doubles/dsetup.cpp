@@ -1,28 +1,35 @@
-// The DirectX setup library of the disc's redistributable. Control file
-// "dsetup-control.txt": "getversion-result N", "version N", "revision N",
-// "setup-result N". Record "dsetup-calls.txt", a line per call.
+// The DirectX setup library of the disc's redistributable. Its control file
+// "dsetup-control.txt" holds "VERSION REVISION SETUP-RESULT" (without it:
+// DirectX 7.0a, 0x40007 and 716, installed); "dsetup-calls.txt" records
+// each setup asked for.
 #include <windows.h>
 
-#include <string>
+#include <stdio.h>
 
 #include "double_files.h"
 
-constexpr char Control[] = "dsetup-control.txt";
-constexpr char Record[] = "dsetup-calls.txt";
+static long Control(int field)
+{
+    long values[3] = {0x40007, 716, 0};
+    FILE* control = fopen(BesideDouble("dsetup-control.txt").c_str(), "r");
+    if (control != nullptr) {
+        fscanf(control, "%li %li %li", &values[0], &values[1], &values[2]);
+        fclose(control);
+    }
+    return values[field];
+}
 
 extern "C" __declspec(dllexport) INT WINAPI DirectXSetupGetVersion(DWORD* version, DWORD* revision)
 {
-    AppendRecord(Record, "DirectXSetupGetVersion");
-    *version = static_cast<DWORD>(ReadControl(Control, "version", 0x40007));
-    *revision = static_cast<DWORD>(ReadControl(Control, "revision", 716));
-    return static_cast<INT>(ReadControl(Control, "getversion-result", 1));
+    *version = static_cast<DWORD>(Control(0));
+    *revision = static_cast<DWORD>(Control(1));
+    return 1;
 }
 
-extern "C" __declspec(dllexport) INT WINAPI DirectXSetupA(HWND owner, LPSTR rootPath, DWORD flags)
+extern "C" __declspec(dllexport) INT WINAPI DirectXSetupA(HWND, LPSTR rootPath, DWORD flags)
 {
     char line[600];
-    wsprintfA(line, "DirectXSetupA owner=%p folder=%s flags=0x%lx", static_cast<void*>(owner), rootPath,
-              static_cast<unsigned long>(flags));
-    AppendRecord(Record, line);
-    return static_cast<INT>(ReadControl(Control, "setup-result", 0));
+    snprintf(line, sizeof line, "DirectXSetupA folder=%s flags=0x%lx", rootPath, static_cast<unsigned long>(flags));
+    AppendRecord("dsetup-calls.txt", line);
+    return static_cast<INT>(Control(2));
 }

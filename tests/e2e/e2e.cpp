@@ -54,14 +54,6 @@ std::vector<std::string> Answers(const RobotRun& run, bool withTexts)
     return answers;
 }
 
-std::string RegistryText(const char* key, const char* name)
-{
-    char value[1024] = "(none)";
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
-}
-
 std::string LogLine(const std::string& log, const std::string& key)
 {
     size_t at = log.find(key + ": ");

@@ -40,8 +40,6 @@ bool CopyLauncherTo(const std::string& folder, bool withMarker);
 // texts, "[caption] text -> answer" in the order they came.
 std::vector<std::string> Answers(const RobotRun& run, bool withTexts = false);
 
-// A text value under HKEY_LOCAL_MACHINE, or "(none)".
-std::string RegistryText(const char* key, const char* name);
 // The line after "key: " in the demo game's log, or "(no key)".
 std::string LogLine(const std::string& log, const std::string& key);
 // Polls, at most 20 s, until done() holds; says whether it did.

@@ -47,14 +47,6 @@ std::string Sum(const std::string& bytes)
     return hex;
 }
 
-std::string StoredDataDirectory()
-{
-    char value[PathSize] = "(none)";
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_LOCAL_MACHINE, ProductKey, DataDirectoryValue, RRF_RT_REG_SZ, nullptr, value, &size);
-    return value;
-}
-
 class FileEngine : public PlatformTest {
 protected:
     void SetUp() override
@@ -129,7 +121,7 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
                 expected.push_back("[Error] Error installing file " + file.first);
             EXPECT_EQ(expected, ShownBoxes);
             EXPECT_EQ("", ListDifference(before, ListTree(scratch_)));
-            EXPECT_EQ("(none)", StoredDataDirectory());
+            EXPECT_EQ("(none)", RegistryText(ProductKey, DataDirectoryValue));
         }
     }
 }
@@ -141,7 +133,7 @@ TEST_F(FileEngine, CancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
     for (const auto& file : Files)
         EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
-    EXPECT_EQ(Target, StoredDataDirectory());
+    EXPECT_EQ(Target, RegistryText(ProductKey, DataDirectoryValue));
     CancelAt = "Run\\a.dat";
     EXPECT_FALSE(Run({}));   // within a file: no question, all taken back
     EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
@@ -153,7 +145,7 @@ TEST_F(FileEngine, NeedsTwoHundredSixtyMegabytesFree)
     FreeBytes = 272629760 - 1;
     EXPECT_FALSE(Run({IDYES}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
-    EXPECT_EQ("(none)", StoredDataDirectory());
+    EXPECT_EQ("(none)", RegistryText(ProductKey, DataDirectoryValue));
 }
 
 } // namespace

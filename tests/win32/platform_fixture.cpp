@@ -3,13 +3,11 @@
 #include "launcher/messages.h"
 
 std::vector<std::string> ShownBoxes;
-std::vector<UINT> ShownStyles;
 std::deque<int> BoxAnswers;
 
-static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT style)
+static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
 {
     ShownBoxes.push_back("[" + std::string(caption) + "] " + text);
-    ShownStyles.push_back(style);
     int answer = BoxAnswers.empty() ? IDOK : BoxAnswers.front();
     if (!BoxAnswers.empty())
         BoxAnswers.pop_front();
@@ -36,7 +34,6 @@ void PlatformTest::SetUp()
     saved_ = Sys;
     Sys.MessageBoxA = RecordMessageBox;
     ShownBoxes.clear();
-    ShownStyles.clear();
     BoxAnswers.clear();
     AbortRequested = false;
 }

@@ -14,9 +14,8 @@
 #include "launcher/platform.h"
 #include "test_files.h"
 
-// "[caption] text" of every box shown, and the style each was shown with.
+// "[caption] text" of every box shown.
 extern std::vector<std::string> ShownBoxes;
-extern std::vector<UINT> ShownStyles;
 extern std::deque<int> BoxAnswers;
 
 // Waits, at most 10 s, for a visible dialog with the caption.

@@ -51,10 +51,10 @@ TEST_F(PlatformTest, SetupReconcilesTheMachineWithTheChoices)
     } rows[] = {
         {"nothing chosen, nothing there", false, false, false, nullptr, false, false, false},
         {"Start menu only, from the CD", false, true, false, nullptr, true, false, true},
-        {"to the hard disk with both links", true, true, true, "Files copied successfully", true, true, true},
+        {"to the hard disk with both links", true, true, true, "[Thun] Files copied successfully", true, true, true},
         {"links dropped, game kept", true, false, false, nullptr, false, false, true},
         {"desktop link again", true, false, true, nullptr, false, true, true},
-        {"back to the CD, no links", false, false, false, "Files removed", false, false, false},
+        {"back to the CD, no links", false, false, false, "[Thundra] Files removed", false, false, false},
     };
     CoInitialize(nullptr);
     for (const auto& row : rows) {
@@ -62,15 +62,12 @@ TEST_F(PlatformTest, SetupReconcilesTheMachineWithTheChoices)
         ShownBoxes.clear();
         BoxAnswers = {IDYES, IDOK};   // "Create it?", then the engine's closing box
         RunSetupWith(row.hardDisk, row.startMenu, row.desktop);
-        EXPECT_EQ(row.engineBox ? row.engineBox : "(none)", ShownBoxes.empty() ? "(none)" : ShownBoxes.back().substr(ShownBoxes.back().find("] ") + 2));
+        EXPECT_EQ(row.engineBox ? row.engineBox : "(none)", ShownBoxes.empty() ? "(none)" : ShownBoxes.back());
         EXPECT_EQ(row.startMenuLinks, StartMenuLinkExists());
         EXPECT_EQ(row.startMenuLinks, Exists(std::string(GetStartMenuDir()) + "\\Uninstall Thundra.lnk"));
         EXPECT_EQ(row.desktopLink, DesktopLinkExists());
         EXPECT_EQ(row.stubAndEntry, Exists(stub));
-        char entry[MAX_PATH] = "";
-        size = sizeof entry;
-        RegGetValueA(HKEY_LOCAL_MACHINE, UninstallKey, "UninstallString", RRF_RT_REG_SZ, nullptr, entry, &size);
-        EXPECT_EQ(row.stubAndEntry ? "\"" + stub + "\" -uninstall" : "", entry);
+        EXPECT_EQ(row.stubAndEntry ? "\"" + stub + "\" -uninstall" : "(none)", RegistryText(UninstallKey, "UninstallString"));
         EXPECT_EQ(row.hardDisk, Exists(pf + "\\Orvane\\Thundra\\Data\\common.res"));
     }
     RemoveStartMenuLinks();
