@@ -12,15 +12,14 @@
 
 namespace {
 
-constexpr char Target[] = "C:\\thundra-engine\\games\\Data\\";
+constexpr char Target[] = "C:\\thundra-engine\\games\\Data\\";   // on drive C:, whose free space the test sets
 const std::string CreateIt = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
 const std::vector<std::pair<std::string, std::string>> Files = {{"empty.dat", ""}, {"a.dat", "alpha"}, {"b.dat", std::string(300000, 'b') + "two chunks"}};
 
 // Faults: reading or writing the file opened as FailAt fails; opening
-// CancelAt presses Cancel. FreeBytes is what the disk has free.
+// CancelAt presses Cancel.
 std::string FailAt, CancelAt;
 HANDLE FailingHandle;
-DWORD FreeBytes;
 HWND Progress;
 
 HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
@@ -33,12 +32,6 @@ HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES
 }
 BOOL WINAPI Read(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED) { return file != FailingHandle && ReadFile(file, buffer, size, done, nullptr); }
 BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED) { return file != FailingHandle && WriteFile(file, buffer, size, done, nullptr); }
-BOOL WINAPI Disk(LPCSTR, LPDWORD sectors, LPDWORD bytes, LPDWORD freeClusters, LPDWORD total)
-{
-    *sectors = *bytes = 1;
-    *freeClusters = *total = FreeBytes;
-    return TRUE;
-}
 
 std::string Sum(const std::string& bytes)
 {
@@ -56,7 +49,6 @@ protected:
         Sys.CreateFileA = Open;
         Sys.ReadFile = Read;
         Sys.WriteFile = Write;
-        Sys.GetDiskFreeSpaceA = Disk;
         EnterScratchFolder("thundra-engine");
         ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
         Prepare();

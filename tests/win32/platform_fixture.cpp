@@ -4,6 +4,14 @@
 
 std::vector<std::string> ShownBoxes;
 std::deque<int> BoxAnswers;
+DWORD FreeBytes;
+
+static BOOL WINAPI ReportFreeSpace(LPCSTR root, LPDWORD sectors, LPDWORD bytes, LPDWORD freeClusters, LPDWORD total)
+{
+    *sectors = *bytes = 1;
+    *freeClusters = *total = FreeBytes;
+    return strcmp(root, "C:\\") == 0;
+}
 
 static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
 {
@@ -33,6 +41,8 @@ void PlatformTest::SetUp()
 {
     saved_ = Sys;
     Sys.MessageBoxA = RecordMessageBox;
+    Sys.GetDiskFreeSpaceA = ReportFreeSpace;
+    FreeBytes = 0xFFFFFFFF;
     ShownBoxes.clear();
     BoxAnswers.clear();
     AbortRequested = false;

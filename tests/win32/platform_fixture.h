@@ -16,6 +16,8 @@
 
 // "[caption] text" of every box shown.
 extern std::vector<std::string> ShownBoxes;
+// What the drive of Program Files has free, reported by the platform table.
+extern DWORD FreeBytes;
 extern std::deque<int> BoxAnswers;
 
 // Waits, at most 10 s, for a visible dialog with the caption.
