@@ -11,8 +11,7 @@ namespace fs = std::filesystem;
 
 bool WriteTextFile(const std::string& path, const std::string& text)
 {
-    std::ofstream file(path, std::ios::binary);
-    return static_cast<bool>(file << text) && static_cast<bool>(file.flush());
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << text << std::flush);
 }
 
 std::string ReadTextFile(const std::string& path)
@@ -59,13 +58,6 @@ std::string ListDifference(const std::vector<std::string>& before, const std::ve
     for (const std::string& entry : after)
         difference += std::count(before.begin(), before.end(), entry) ? "" : "new: " + entry + "\n";
     return difference;
-}
-
-bool CopyTree(const std::string& from, const std::string& to)
-{
-    std::error_code error;
-    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
-    return !error;
 }
 
 std::string RegistryText(const char* key, const char* name)

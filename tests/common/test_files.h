@@ -19,6 +19,5 @@ void RemoveTree(const std::string& path);
 std::vector<std::string> ListTree(const std::string& folder, const std::vector<std::string>& skip = {});
 // One "gone: " or "new: " line for each entry only one list has.
 std::string ListDifference(const std::vector<std::string>& before, const std::vector<std::string>& after);
-bool CopyTree(const std::string& from, const std::string& to);
 // A text value under HKEY_LOCAL_MACHINE, or "(none)".
 std::string RegistryText(const char* key, const char* name);

@@ -2,13 +2,8 @@
 
 #include <algorithm>
 
-static std::string Environment(const char* name)
-{
-    const char* value = getenv(name);
-    return value != nullptr ? value : std::string("(no ") + name + ")";
-}
-
-const std::string LauncherUnderTest = Environment("THUNDRA_LAUNCHER"), SampleDisc = Environment("THUNDRA_SAMPLE_DISC");
+static const char* const Given[] = {getenv("THUNDRA_LAUNCHER"), getenv("THUNDRA_SAMPLE_DISC")};
+const std::string LauncherUnderTest = Given[0] ? Given[0] : "(not given)", SampleDisc = Given[1] ? Given[1] : "(not given)";
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker)
 {
@@ -56,11 +51,8 @@ std::vector<std::string> Answers(const RobotRun& run, bool withTexts)
 
 std::string LogLine(const std::string& log, const std::string& key)
 {
-    size_t at = log.find(key + ": ");
-    if (at == std::string::npos)
-        return "(no " + key + ")";
-    at += key.size() + 2;
-    return log.substr(at, log.find_first_of("\r\n", at) - at);
+    size_t at = log.find(key + ": "), start = at + key.size() + 2;
+    return at == std::string::npos ? "(no " + key + ")" : log.substr(start, log.find_first_of("\r\n", start) - start);
 }
 
 bool WaitFor(const std::function<bool()>& done)
@@ -73,8 +65,6 @@ bool WaitFor(const std::function<bool()>& done)
 void ReportWindowsVersion(const char* version)
 {
     const char key[] = "Software\\Wine\\AppDefaults\\Thundra.exe";
-    if (version == nullptr)
-        RegDeleteKeyA(HKEY_CURRENT_USER, key);
-    else
-        RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
+    version == nullptr ? RegDeleteKeyA(HKEY_CURRENT_USER, key)
+                       : RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
 }

@@ -51,15 +51,13 @@ void PlatformTest::SetUp()
 void PlatformTest::TearDown()
 {
     Sys = saved_;
-    if (!scratch_.empty()) {
-        SetCurrentDirectoryA(previousDirectory_);
+    SetCurrentDirectoryA("C:\\");   // out of the scratch folder, which goes
+    if (!scratch_.empty())
         RemoveTree(scratch_);
-    }
 }
 
 void PlatformTest::EnterScratchFolder(const char* name)
 {
-    GetCurrentDirectoryA(MAX_PATH, previousDirectory_);
     scratch_ = std::string("C:\\") + name;
     RemoveTree(scratch_);
     ASSERT_TRUE(CreateDirectoryA(scratch_.c_str(), nullptr));

@@ -35,5 +35,4 @@ protected:
 
 private:
     SystemCalls saved_ = {};
-    char previousDirectory_[MAX_PATH] = "";
 };

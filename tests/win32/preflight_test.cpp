@@ -31,9 +31,6 @@ VOID WINAPI Memory(LPMEMORYSTATUS status)
     status->dwTotalPageFile = TheMachine.pageFile;
 }
 
-const char* const Win2000 = "[Thundra] Thundra is not designed for Windows 2000\nContinue?";
-const char* const NoMouse = "[Our Apologies] Thundra cannot run without a mouse.";
-
 TEST_F(PlatformTest, PreflightChecksInTheirOrder)
 {
     Sys.GetVersionExA = Version;
@@ -53,8 +50,8 @@ TEST_F(PlatformTest, PreflightChecksInTheirOrder)
         {"Windows 98, a good machine", {}, {}, {}, false},
         {"a Windows 5.0 of the 95 family", {1, 5, 0}, {IDYES}, {"[Thundra] What is Windows 5.0?\nContinue?"}, false},
         {"NT 4.0 declined stops before the mouse", {2, 4, 0, 0}, {IDNO}, {"[Thundra] Thundra cannot run under Windows NT 4.0\nContinue?"}, true},
-        {"NT 5.0 passed, then no mouse", {2, 5, 0, 0}, {IDYES}, {Win2000, NoMouse}, true},
-        {"NT 10.0", {2, 10, 0}, {IDYES}, {Win2000}, false},
+        {"NT 5.0 passed, then no mouse", {2, 5, 0, 0}, {IDYES}, {"[Thundra] Thundra is not designed for Windows 2000\nContinue?", "[Our Apologies] Thundra cannot run without a mouse."}, true},
+        {"NT 10.0", {2, 10, 0}, {IDYES}, {"[Thundra] Thundra is not designed for Windows 2000\nContinue?"}, false},
         {"Win32s", {0, 3, 11, 0}, {}, {"[Our Apologies] Thundra cannot run under Win32s"}, true},
         {"memory 1 byte short of 23 MB", {1, 4, 10, 1, 23 * MB - 1}, {}, {"[Our Apologies] Thundra requires 23 megabytes of memory (you have 22)."}, true},
         {"memory of 23 MB", {1, 4, 10, 1, 23 * MB}, {IDYES}, {"[Thundra] Thundra may not run optimally with 23 megabytes of memory.\nContinue?"}, false},
