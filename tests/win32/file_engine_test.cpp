@@ -78,7 +78,10 @@ protected:
     {
         BoxAnswers = answers;
         ShownBoxes.clear();
-        std::thread user(AnswerDialog, "Install", IDOK, IDC_INSTALL_PATH, "C:\\thundra-engine\\games");
+        std::thread user([] {
+            SetDlgItemTextA(WaitForDialog("Install"), IDC_INSTALL_PATH, "C:\\thundra-engine\\games");
+            PostMessageA(WaitForDialog("Install"), WM_COMMAND, IDOK, 0);
+        });
         GetDataDir(InstallPath);
         Progress = CreateDialogParamA(SetupInstance, MAKEINTRESOURCEA(IDD_PROGRESS), nullptr, ProgressDialogProc, 0);
         bool installed = RunFileEngine(Progress, InstallPath, false);

@@ -30,13 +30,6 @@ HWND WaitForDialog(const char* caption)
     return dialog;
 }
 
-void AnswerDialog(const char* caption, int button, int edit, const char* text)
-{
-    HWND dialog = WaitForDialog(caption);
-    SetDlgItemTextA(dialog, edit, text);
-    PostMessageA(dialog, WM_COMMAND, button, 0);
-}
-
 void PlatformTest::SetUp()
 {
     saved_ = Sys;

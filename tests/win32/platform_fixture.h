@@ -22,8 +22,6 @@ extern std::deque<int> BoxAnswers;
 
 // Waits, at most 10 s, for a visible dialog with the caption.
 HWND WaitForDialog(const char* caption);
-// Then sets its edit control to text and presses the button.
-void AnswerDialog(const char* caption, int button, int edit, const char* text);
 
 class PlatformTest : public ::testing::Test {
 protected:
