@@ -8,14 +8,20 @@ namespace {
 
 TEST_F(E2E, TheMenuIsItsPictureAndNotesOpensTheReadme)
 {
+    // The robot leaves the menu to this thread, which measures it, presses
+    // Notes twice, waits for both and presses Exit.
     RobotRun run;
-    std::thread launcher([&] { run = Launch("-exit 0", {{"Thundra", "", "~1500|Notes|Notes|Exit"}}); });
+    std::thread launcher([&] { run = Launch("-exit 0", {{"Thundra", "", ""}}); });
     HWND menu = nullptr;
-    WaitFor([&] { return IsWindowVisible(menu = FindWindowA("#32770", "Thundra")) && GetDlgItem(menu, 105) != nullptr; });
     RECT client = {};
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(menu = FindWindowA("#32770", "Thundra")) && GetDlgItem(menu, 105) != nullptr; }));
     GetClientRect(menu, &client);
+    for (int notes : {1, 2}) {
+        PostMessageA(menu, WM_COMMAND, 103, 0);
+        WaitFor([&] { return ReadTextFile(Disc("\\notepad-calls.txt")).size() >= notes * 27u; });
+    }
+    PostMessageA(menu, WM_COMMAND, IDCANCEL, 0);
     launcher.join();
-    ASSERT_NE(nullptr, menu);
 
     // Windows' dialog metrics: the client area is the picture, no grey band.
     HMODULE exe = LoadLibraryExA(Disc("\\Thundra.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -29,8 +35,7 @@ TEST_F(E2E, TheMenuIsItsPictureAndNotesOpensTheReadme)
     EXPECT_NEAR(picture.bmHeight, client.bottom, 2);
 
     EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ(std::vector<std::string>{"[Thundra] ~1500|Notes|Notes|Exit"}, Answers(run));
-    WaitFor([&] { return ReadTextFile(Disc("\\notepad-calls.txt")).size() >= 54; });
+    EXPECT_EQ(std::vector<std::string>{"[Thundra] "}, Answers(run));
     EXPECT_EQ("notepad.exe run\\readme.txt\nnotepad.exe run\\readme.txt\n", ReadTextFile(Disc("\\notepad-calls.txt")));
     EXPECT_EQ("", ReadTextFile(Temp("thun.log"))) << "Exit started the game";
 }

@@ -1,7 +1,5 @@
 #include "robot.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 
 namespace {
@@ -39,11 +37,9 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
         auto button = std::find_if(children.begin(), children.end(), [&](HWND child) {
             return IsClass(child, "Button") && IsWindowVisible(child) && WindowText(child) == step.substr(check ? 1 : 0);
         });
-        if (step[0] == '~')
-            Sleep(static_cast<DWORD>(atoi(step.c_str() + 1)));
-        else if (button == children.end())
+        if (button == children.end())
             return false;
-        else if (!check)
+        if (!check)
             PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(*button), BN_CLICKED), reinterpret_cast<LPARAM>(*button));
         else if ((SendMessageA(*button, BM_GETCHECK, 0, 0) == BST_CHECKED) != (step[0] == '+'))
             PostMessageA(*button, BM_CLICK, 0, 0);

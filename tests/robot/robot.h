@@ -14,7 +14,7 @@ struct RobotRule {
     std::string textPrefix;   // matches a box whose text starts with this
     // Steps separated by '|': "Name" clicks the button of that text (without
     // '&'), "+Name" and "-Name" check or clear a check box or radio button,
-    // "~ms" waits; "" leaves the window alone (a progress dialog, say).
+    // "" leaves the window alone (a progress dialog, say).
     std::string steps;
 };
 
