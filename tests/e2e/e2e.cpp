@@ -15,8 +15,7 @@ bool CopyLauncherTo(const std::string& folder, bool withMarker)
 void E2E::SetUp()
 {
     RemoveTree("C:\\thundra-e2e");
-    CreateDirectoryA("C:\\thundra-e2e", nullptr);
-    CreateDirectoryA(Temp().c_str(), nullptr);
+    SHCreateDirectoryExA(nullptr, Temp().c_str(), nullptr);
     SetEnvironmentVariableA("TMP", Temp().c_str());
     SetEnvironmentVariableA("TEMP", Temp().c_str());
     ASSERT_TRUE(CopyLauncherTo(Disc(), true) && CreateDirectoryA(Disc("\\Run").c_str(), nullptr));

@@ -2,6 +2,7 @@
 // a disc folder, the robot answering its boxes, and the marks of a game.
 #pragma once
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,6 @@
 // temporary directory and started from the disc's Run folder with the rest
 // of the arguments, and its exit code turned into a message. Wine reports
 // Windows 7: every launch is first asked about it.
-#include <shlobj.h>
-
 #include "e2e.h"
 
 namespace {

@@ -3,7 +3,6 @@
 // then the game link, which finds the disc and plays; then the uninstall
 // from the entry's command, after which the machine is as before.
 #include <objbase.h>
-#include <shlobj.h>
 
 #include <filesystem>
 
@@ -51,8 +50,7 @@ TEST_F(E2E, UserRoad)
     std::error_code error;
     std::filesystem::copy(SampleDisc, "C:\\thundra-cd", std::filesystem::copy_options::recursive, error);
     ASSERT_FALSE(error) << error.message();
-    CreateDirectoryA("D:\\redist", nullptr);
-    CreateDirectoryA("D:\\redist\\directx7", nullptr);
+    SHCreateDirectoryExA(nullptr, "D:\\redist\\directx7", nullptr);
     for (const char* double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
     ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", UpToDateDriverTable));

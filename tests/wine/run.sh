@@ -11,4 +11,8 @@ if ! . "$state/env" 2>/dev/null || [ ! -f "${WINEPREFIX:-}/.thundra-scratch" ]; 
     echo "run.sh: no Wine session in $state (tests/wine/session.sh start)" >&2
     exit 2
 fi
-exec wine "$@"
+# A program that a failed test leaves running must not hold the caller's
+# output open (ctest would wait for it): Wine's output goes to a file.
+out=$(mktemp)
+wine "$@" >"$out" 2>&1 && status=0 || status=$?
+cat "$out" && rm -f "$out" && exit $status
