@@ -260,7 +260,7 @@ int main(int argc, char** argv)
                                SetupInstance, nullptr);
 
     double megabytes = static_cast<double>(total) / 1048576.0;
-    printf("data set:                  %zu files, %.0f MB, from the page cache\n", files.size(), megabytes);
+    printf("data set:                  %u files, %.0f MB, from the page cache\n", static_cast<unsigned>(files.size()), megabytes);
     std::vector<double> installs, verifieds, plains;
     bool installed = true;
     CopyRound(files, run, "plain", PlainCopyOf);   // the first copy of a run is slow: not counted
@@ -275,7 +275,7 @@ int main(int argc, char** argv)
                verifieds.back(), plains.back());
     }
     double install = Median(installs), verified = Median(verifieds), plain = Median(plains);
-    printf("medians of %zu rounds:\n", installs.size());
+    printf("medians of %u rounds:\n", static_cast<unsigned>(installs.size()));
     printf("  verified install (engine, progress dialog): %.3f s (%4.0f MB/s), %.2f times the plain copy\n", install,
            megabytes / install, install / plain);
     printf("  verified copy, no dialog:                   %.3f s (%4.0f MB/s), %.2f times the plain copy\n",

@@ -2,7 +2,7 @@ include(ExternalProject)
 enable_testing()
 
 # --- The two Windows builds of the same sources -----------------------------
-foreach(arch i686 x86_64)
+foreach(arch i686 x86_64 i686-tests)
     ExternalProject_Add(windows_${arch}
         SOURCE_DIR ${CMAKE_SOURCE_DIR}
         BINARY_DIR ${CMAKE_BINARY_DIR}/${arch}
@@ -15,8 +15,7 @@ foreach(arch i686 x86_64)
         USES_TERMINAL_BUILD ON)
 endforeach()
 set(SHIPPED_LAUNCHER ${CMAKE_BINARY_DIR}/i686/Thundra.exe)
-set(TEST_LAUNCHER ${CMAKE_BINARY_DIR}/x86_64/Thundra.exe)
-set(WIN64_DIR ${CMAKE_BINARY_DIR}/x86_64)
+set(TEST_BIN ${CMAKE_BINARY_DIR}/i686-tests/tests/bin)
 
 # --- Native: the Windows-free code under the sanitizers ---------------------
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
@@ -72,15 +71,15 @@ add_test(NAME authoring COMMAND ${CMAKE_SOURCE_DIR}/tests/authoring/authoring_te
 # the user's whole road on it.
 set(SAMPLE_DISC ${CMAKE_BINARY_DIR}/sample-disc)
 add_custom_target(sample_disc ALL
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/sample-disc.sh ${CMAKE_BINARY_DIR} x86_64 ${SAMPLE_DISC} >/dev/null
-    DEPENDS thundra-disc windows_x86_64
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/sample-disc.sh ${CMAKE_BINARY_DIR} i686 ${SAMPLE_DISC} >/dev/null
+    DEPENDS thundra-disc windows_i686
     COMMENT "Writing the sample disc")
 
 # --- Checks on the shipped exe ----------------------------------------------
 add_test(NAME launcher_runtime_i686
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
 add_test(NAME launcher_runtime_x86_64
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh x86_64-w64-mingw32-objdump ${TEST_LAUNCHER})
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh x86_64-w64-mingw32-objdump ${CMAKE_BINARY_DIR}/x86_64/Thundra.exe)
 
 # --- Under Wine: one throwaway prefix and one wineserver for the whole run --
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
@@ -90,7 +89,7 @@ add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.s
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
 
-add_test(NAME win32 COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/win32_tests.exe)
-add_test(NAME e2e COMMAND ${WINE_RUN} ${WIN64_DIR}/tests/bin/e2e_tests.exe)
-set_tests_properties(e2e PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${TEST_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")
+add_test(NAME win32 COMMAND ${WINE_RUN} ${TEST_BIN}/win32_tests.exe)
+add_test(NAME e2e COMMAND ${WINE_RUN} ${TEST_BIN}/e2e_tests.exe)
+set_tests_properties(e2e PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")
 set_tests_properties(win32 e2e PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)

@@ -1,5 +1,4 @@
-# The same sources for 64-bit Wine, where every test runs. GoogleTest needs
-# the posix thread model.
+# The same sources for 64-bit Windows: a compile check with warnings as errors.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -11,4 +11,4 @@ build=${THUNDRA_BUILD:-$root/build}
 state=$build/wine-bench
 "$root/tests/wine/session.sh" start "$state" >/dev/null
 trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
-"$root/tests/wine/run.sh" "$state" "$build/x86_64/tests/bin/install_bench.exe" 'C:\thundra-bench'
+"$root/tests/wine/run.sh" "$state" "$build/i686-tests/tests/bin/install_bench.exe" 'C:\thundra-bench'

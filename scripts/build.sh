@@ -6,6 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 
 "$root/scripts/install-deps.sh"
+"$root/scripts/install-wine32.sh" "$build/wine32"
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug

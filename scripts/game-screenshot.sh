@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 "$root/scripts/build.sh" >/dev/null
-"$root/scripts/sample-disc.sh" "$build" x86_64 "$build/disc" >/dev/null
+"$root/scripts/sample-disc.sh" "$build" i686 "$build/disc" >/dev/null
 state=$build/wine-game
 "$root/tests/wine/session.sh" start "$state" >/dev/null
 trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT

@@ -10,7 +10,7 @@ state=$build/wine-progress
 trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$state/env"
-"$root/tests/wine/run.sh" "$state" "$build/x86_64/tests/bin/install_bench.exe" 'C:\thundra-bench' --show >/dev/null &
+"$root/tests/wine/run.sh" "$state" "$build/i686-tests/tests/bin/install_bench.exe" 'C:\thundra-bench' --show >/dev/null &
 bench=$!
 mkdir -p "$build/screenshots"
 sleep 3   # past the first file's start

@@ -2,7 +2,7 @@
 # Writes the sample disc with the disc-authoring tool: the Launcher with its
 # autorun marker, the demo game as the game images, the generated data set
 # with its checksum list, the readme and the driver table; and its ISO image.
-#   sample-disc.sh BUILD ARCH DISC     ARCH: i686 (the shipped disc) or x86_64 (runs here)
+#   sample-disc.sh BUILD ARCH DISC     ARCH: i686, the shipped disc
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$1 arch=$2 disc=$3

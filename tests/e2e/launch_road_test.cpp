@@ -30,10 +30,10 @@ TEST_F(E2E, WhatTheGameIsGivenAndWhatItsExitCodeSays)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.substr(0, 60));
         DeleteFileA(Disc("\\notepad-calls.txt").c_str());
-        ASSERT_TRUE(!row.patch || SHCreateDirectoryExA(nullptr, "C:\\Program Files\\Orvane\\Thundra", nullptr) == ERROR_SUCCESS);
-        ASSERT_TRUE(!row.patch || CopyFileA(Disc("\\Run\\debug.bin").c_str(), "C:\\Program Files\\Orvane\\Thundra\\patch.bin", FALSE));
+        ASSERT_TRUE(!row.patch || SHCreateDirectoryExA(nullptr, "C:\\Program Files (x86)\\Orvane\\Thundra", nullptr) == ERROR_SUCCESS);
+        ASSERT_TRUE(!row.patch || CopyFileA(Disc("\\Run\\debug.bin").c_str(), "C:\\Program Files (x86)\\Orvane\\Thundra\\patch.bin", FALSE));
         RobotRun run = Launch(row.arguments, {GoOn, {"Our Apologies", row.text ? row.text : "-", "OK"}, {"Thundra", CrashQuestion, "No"}});
-        RemoveTree("C:\\Program Files\\Orvane");
+        RemoveTree("C:\\Program Files (x86)\\Orvane");
         EXPECT_EQ(0u, run.exitCode);
         bool crash = row.text != nullptr && strstr(row.text, "unexpectedly") != nullptr;
         std::vector<std::string> boxes = {"[Thundra] " + std::string(VersionWarning) + " -> Yes"};

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr char DataDir[] = "C:\\Program Files\\Orvane\\Thundra\\Data\\";
-constexpr char Stub[] = "C:\\Program Files\\Orvane\\Thundra\\Thunx.exe";
+constexpr char DataDir[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\";
+constexpr char Stub[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe";
 constexpr char Programs[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
 
@@ -36,7 +36,7 @@ std::string ReadLink(const std::string& file)
 // What Setup and the uninstaller may touch, but for the folders in skip.
 std::vector<std::string> MachineState(const std::vector<std::string>& skip = {})
 {
-    std::vector<std::string> state = ListTree("C:\\Program Files", skip);
+    std::vector<std::string> state = ListTree("C:\\Program Files (x86)", skip);
     for (const std::string& entry : ListTree("C:\\users\\root", {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
         state.push_back(entry);
     state.push_back(std::string("product key: ") + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
@@ -110,9 +110,9 @@ TEST_F(E2E, UserRoad)
     EXPECT_EQ(0u, removal.exitCode);
     EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(removal));
     // As before, but for the stub that ran the removal and its folders.
-    EXPECT_EQ("", ListDifference(before, MachineState({"C:\\Program Files\\Orvane"})));
+    EXPECT_EQ("", ListDifference(before, MachineState({"C:\\Program Files (x86)\\Orvane"})));
     RemoveTree("C:\\thundra-cd");
-    RemoveTree("C:\\Program Files\\Orvane");
+    RemoveTree("C:\\Program Files (x86)\\Orvane");
 }
 
 } // namespace

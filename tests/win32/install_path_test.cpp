@@ -8,7 +8,7 @@
 
 TEST(InstallPath, CompletionNamesEachFolderOnce)
 {
-    const std::string longest = "C:\\" + std::string(235, 'x'), programFiles = "C:\\Program Files\\Orvane\\Thundra\\Data\\";
+    const std::string longest = "C:\\" + std::string(235, 'x'), programFiles = "C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\";
     const std::pair<std::string, std::string> rows[] = {   // typed, completed ("" when it would not fit)
         {"D:\\Games", "D:\\Games\\Orvane\\Thundra\\Data\\"}, {"D:\\orvane\\THUNDRA\\data", "D:\\orvane\\THUNDRA\\data\\"},
         {"D:\\MyData\\", "D:\\MyData\\Orvane\\Thundra\\"},   {"D:\\Databases", "D:\\Databases\\Orvane\\Thundra\\"},

@@ -14,5 +14,5 @@ fi
 # A program that a failed test leaves running must not hold the caller's
 # output open (ctest would wait for it): Wine's output goes to a file.
 out=$(mktemp)
-wine "$@" >"$out" 2>&1 && status=0 || status=$?
+wine64 "$@" >"$out" 2>&1 && status=0 || status=$?
 cat "$out" && rm -f "$out" && exit $status

@@ -9,30 +9,35 @@ action=$1
 state=$(mkdir -p "$2" && cd "$2" && pwd)
 template=$(dirname "$state")/wine-template
 prefix=$state/prefix
+# The 32-bit Wine of the build tree (scripts/install-wine32.sh): its copy of
+# wine64 starts 64-bit programs itself and 32-bit ones through qemu-i386,
+# and one 64-bit wineserver serves both.
+wine32=$(dirname "$state")/wine32
+export PATH=$wine32/usr/lib/wine:$PATH WINEDLLPATH=$wine32/usr/lib/i386-linux-gnu/wine:/usr/lib/x86_64-linux-gnu/wine
 # The mail library: a test double beside the program wins over Wine's own.
 overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b"
 
 stop_session() {
     # shellcheck disable=SC1091
-    [ ! -f "$state/env" ] || (. "$state/env" && wineserver -k 2>/dev/null || true)
+    [ ! -f "$state/env" ] || (. "$state/env" && wineserver64 -k 2>/dev/null || true)
     [ ! -f "$state/xvfb.pid" ] || kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
     rm -rf "$state/env" "$state/xvfb.pid" "$prefix"
 }
 
 make_template() {
     local stamp link
-    stamp="$(WINEDEBUG=-all wine --version) 2"
+    stamp="$(WINEDEBUG=-all wine64 --version) 3"
     [ "$(cat "$template/.stamp" 2>/dev/null)" != "$stamp" ] || return 0
     echo "wine session: making the prefix template (once per build tree)"
     rm -rf "$template"
     export WINEPREFIX=$template WINEDEBUG=-all WINEDLLOVERRIDES=$overrides
-    wineboot -i >"$state/wineboot.log" 2>&1 </dev/null
+    wine64 wineboot -i >"$state/wineboot.log" 2>&1 </dev/null
     # No window manager: without this EndDialog takes some two seconds.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # A crashing program ends with its exception code instead of waiting
     # behind Wine's crash dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wineserver -w
+    wine64 reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver64 -w
     # A new prefix links Desktop, Documents and the like to the host's home:
     # a link made by a test would land there. Templates, deeper down, too.
     find "$template/drive_c/users" -type l | while IFS= read -r link; do rm "$link" && mkdir "$link"; done
@@ -70,13 +75,14 @@ start_session() {
     fi
     cat >"$state/env" <<ENV
 export WINEPREFIX='$prefix' DISPLAY=':$display' WINEDEBUG=-all WINEDLLOVERRIDES='$overrides'
+export PATH='$PATH' WINEDLLPATH='$WINEDLLPATH'
 unset WINEARCH
 ENV
     # shellcheck disable=SC1091
     . "$state/env"
     # Persistent: every wine start of the run then takes milliseconds.
-    setsid wineserver -p </dev/null >"$state/wineserver.log" 2>&1
-    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    setsid wineserver64 -p </dev/null >"$state/wineserver.log" 2>&1
+    wine64 cmd /c exit >/dev/null 2>&1 </dev/null
     echo "wine session: prefix $prefix, display :$display"
 }
 
