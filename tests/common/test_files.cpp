@@ -60,10 +60,10 @@ std::string ListDifference(const std::vector<std::string>& before, const std::ve
     return difference;
 }
 
-std::string RegistryText(const char* key, const char* name)
+std::string RegistryText(const char* key, const char* name, unsigned long view)
 {
     char value[1024] = "(none)";
     DWORD size = sizeof value;
-    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr, value, &size);
+    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ | view, nullptr, value, &size);
     return value;
 }

@@ -1,0 +1,70 @@
+// The user's road on every Windows version the Launcher treats differently,
+// Wine posing as each: Setup to the hard disk, then Play. The DirectX offer
+// from the disc and the video-driver question come only on the Windows 95
+// family, the NT 4.0 and Windows 2000 warnings only on NT; Setup's registry
+// entries land in the 32-bit view, its links in the user's Start menu.
+#include "e2e.h"
+
+namespace {
+
+constexpr char Upgrade[] = "Thundra requires DirectX 7 to run.\nWould you like to upgrade now?";
+constexpr char Driver[] = "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
+// Whatever display Wine's DirectDraw reports, listed with a version no driver reaches.
+constexpr char OutOfDate[] = "v 10de\nd 6cd 99 0 0 0\nv 0\nd 0 99 0 0 0\n";
+constexpr char Link[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\Thundra.lnk";
+
+TEST_F(E2E, EveryWindowsVersionItsOwnRoad)
+{
+    ASSERT_EQ(ERROR_SUCCESS, SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\dsetup.dll").c_str(), Disc("\\redist\\directx7\\dsetup.dll").c_str(), FALSE));
+    ASSERT_TRUE(WriteTextFile(Disc("\\Run\\checksum.lst"), "race.bin 0\nchecksum.lst 0\n"));   // the uninstaller reads the copy
+    const std::string upgrade = "[DirectX Setup] " + std::string(Upgrade) + " -> ", driver = "[Thundra] " + std::string(Driver) + " -> ",
+                      nt4 = "[Thundra] Thundra cannot run under Windows NT 4.0\nContinue? -> Yes", nt5 = "[Thundra] " + std::string(VersionWarning) + " -> Yes";
+    const struct {
+        const char *version, *dsetup, *table, *answer;   // dsetup: the version, revision and setup result it reports
+        unsigned exitCode;
+        std::vector<std::string> boxes;
+        bool gameRuns;
+    } rows[] = {
+        {"win95", "0x40006 716 0", OutOfDate, "Yes", 0, {upgrade + "Yes", driver + "Yes"}, true},
+        {"win98", "0x40007 715 0", OutOfDate, "No", 0, {upgrade + "No", "[DirectX Setup] DirectX 7 was not installed -> OK"}, false},
+        {"win98", "", OutOfDate, "No", 1, {driver + "No"}, false},
+        {"win98", "", "", "OK", 0, {"[Our Apologies] Unable to open driver datafile -> OK"}, false},
+        {"winme", "0x40006 716 0", OutOfDate, "Yes", 0, {upgrade + "Yes", driver + "Yes"}, true},
+        {"nt40", "0x40006 716 0", OutOfDate, "Yes", 0, {nt4}, true},
+        {"win2k", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
+        {"winxp", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
+        {"win7", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
+        {"win10", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.version) + " " + row.dsetup);
+        ReportWindowsVersion(row.version);
+        const RobotRun setup = Launch("-setup", {{"Thundra", "Disk Usage:", "+Play from hard disk (260 MB required)|+Start Menu shortcut|-Desktop Icon|Ok"},
+                                           {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Create directory", "", "Yes"}, {"Thun", "", "OK"}});
+        // As 64-bit programs see the registry: in the 32-bit view, nowhere else.
+        EXPECT_EQ("C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\", RegistryText("Software\\Wow6432Node\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY))
+            << testing::PrintToString(Answers(setup, true));
+        EXPECT_EQ("(none)", RegistryText("Software\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY));
+        EXPECT_NE("", ReadTextFile(Link));
+        DeleteFileA(Temp("thun.log").c_str());
+        DeleteFileA(Disc("\\Run\\drivers.dat").c_str());
+        ASSERT_TRUE(WriteTextFile(Disc("\\redist\\directx7\\dsetup-control.txt"), row.dsetup));
+        ASSERT_TRUE(*row.table == '\0' || WriteTextFile(Disc("\\Run\\drivers.dat"), row.table));
+        RobotRun run = Launch("-noautoplay -exit 0", {{"DirectX Setup", Upgrade, row.answer}, {"DirectX Setup", "DirectX 7 was not installed", "OK"},
+                                                      {"Thundra", Driver, row.answer}, {"Our Apologies", "Unable to open", "OK"}, {"Thundra", "", "Yes"}});
+        EXPECT_EQ(row.exitCode, run.exitCode);
+        EXPECT_EQ(row.boxes, Answers(run, true));
+        EXPECT_EQ(row.gameRuns, !ReadTextFile(Temp("thun.log")).empty());
+        EXPECT_EQ(row.answer == std::string("Yes") && row.boxes[0] == upgrade + "Yes" ? "DirectXSetupA folder=" + Disc("\\redist\\directx7") + " flags=0x10018\n" : "",
+                  ReadTextFile(Disc("\\redist\\directx7\\dsetup-calls.txt")));
+        DeleteFileA(Disc("\\redist\\directx7\\dsetup-calls.txt").c_str());
+        RobotRun removal = RunWithRobot("\"C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe\" -uninstall", "C:\\windows",
+                                        {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}});
+        EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(removal));
+        EXPECT_EQ("", ReadTextFile(Link)) << "the uninstaller left the link";
+    }
+    RemoveTree("C:\\Program Files (x86)\\Orvane");   // the stub that ran the removal
+}
+
+} // namespace
