@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the demo need.
-# Idempotent: packages already present are skipped, and apt-get update runs
-# at most once, only when something is missing.
+# Installs the Debian packages that the build, the tests and the demo need,
+# then the 32-bit Wine that runs the shipped Launcher, into BUILD/wine32.
+#   install-deps.sh [BUILD]
+# Idempotent: packages already present are skipped, apt-get update runs at
+# most once, only when something is missing, and the 32-bit Wine is fetched
+# once per build tree.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-${THUNDRA_BUILD:-$root/build}}
 
 packages=(
     cmake ninja-build
@@ -19,12 +24,12 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+    echo "install-deps: installing ${missing[*]}"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-echo "install-deps: installing ${missing[*]}"
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"$root/scripts/install-wine32.sh" "$build/wine32"
