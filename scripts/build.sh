@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 
-"$root/scripts/install-deps.sh" "$build"
+"$root/scripts/install-deps.sh"
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug

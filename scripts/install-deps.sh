@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests and the demo need,
-# then the 32-bit Wine that runs the shipped Launcher, into BUILD/wine32.
-#   install-deps.sh [BUILD]
+# then the 32-bit Wine that runs the shipped Launcher, into the build tree's wine32.
 # Idempotent: packages already present are skipped, apt-get update runs at
 # most once, only when something is missing, and the 32-bit Wine is fetched
 # once per build tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-${THUNDRA_BUILD:-$root/build}}
+build=${THUNDRA_BUILD:-$root/build}
 
 packages=(
     cmake ninja-build
