@@ -38,3 +38,23 @@ bool AppendInto(char* buf, size_t size, const char* format, ...)
     va_end(args);
     return fit;
 }
+
+void ShortenInto(char* buf, size_t size, const char* text)
+{
+    constexpr char Ellipsis[] = "...";
+    size_t length = strlen(text);
+    if (length < size) {
+        memcpy(buf, text, length + 1);
+        return;
+    }
+    size_t room = size - 1 - (sizeof Ellipsis - 1);
+    // The end of the last path: from its last backslash, at most half the room.
+    const char* lastSlash = strrchr(text, '\\');
+    size_t tail = lastSlash == nullptr ? 0 : length - static_cast<size_t>(lastSlash - text);
+    if (tail > room / 2)
+        tail = room / 2;
+    size_t head = room - tail;
+    memcpy(buf, text, head);
+    memcpy(buf + head, Ellipsis, sizeof Ellipsis - 1);
+    memcpy(buf + head + sizeof Ellipsis - 1, text + length - tail, tail + 1);
+}

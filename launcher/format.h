@@ -17,3 +17,8 @@ bool FormatIntoV(char* buf, size_t size, const char* format, va_list args);
 
 // Appends to the terminated text in buf; same contract as FormatInto.
 bool AppendInto(char* buf, size_t size, const char* format, ...) FORMAT_CHECK(3, 4);
+
+// Copies text into buf, whole when it fits; otherwise its start and the end
+// of its last path, with "..." between them, so that a box still says what
+// it is about and which file. Always terminated; size must exceed 4.
+void ShortenInto(char* buf, size_t size, const char* text);

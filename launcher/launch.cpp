@@ -119,7 +119,9 @@ bool LaunchGame(char* commandLine)
     LoadDefaultInstallDir();
     TakeSwitch(commandLine, No3dfxSwitch);
 
-    // The flag is not lowered first: an earlier fatal box still counts.
+    // Play starts afresh: a box of an earlier Setup or failed action must
+    // not stop the checks; each check's own box still does.
+    AbortRequested = false;
     bool stopped = !OfferDirectXSetup(nullptr);
     if (!stopped) {
         RunPreflightChecks();

@@ -14,11 +14,16 @@ void QuitLauncher()
     exit(1);
 }
 
-// A message that does not fit is never shown cut.
-static void FormatMessageOrQuit(char* text, size_t size, const char* format, va_list args)
+// Room for any text the Launcher builds, two paths and a command line included.
+constexpr unsigned LongMessageSize = 2048;
+
+// A text too long for a box is shortened where it can be read, never cut
+// silently: its start and the end of its last path stay.
+static void FormatShortened(char* text, size_t size, const char* format, va_list args)
 {
-    if (!FormatIntoV(text, size, format, args))
-        QuitLauncher();
+    char full[LongMessageSize];
+    FormatIntoV(full, std::size(full), format, args);
+    ShortenInto(text, size, full);
 }
 
 void ShowFatal(const char* format, ...)
@@ -26,7 +31,7 @@ void ShowFatal(const char* format, ...)
     char text[MessageSize];
     va_list args;
     va_start(args, format);
-    FormatMessageOrQuit(text, std::size(text), format, args);
+    FormatShortened(text, std::size(text), format, args);
     va_end(args);
     Sys.MessageBoxA(nullptr, text, FatalCaption, FatalStyle);
     AbortRequested = true;
@@ -37,10 +42,10 @@ void ShowWarning(const char* format, ...)
     char text[MessageSize];
     va_list args;
     va_start(args, format);
-    FormatMessageOrQuit(text, std::size(text), format, args);
+    // The question itself is never shortened.
+    FormatShortened(text, std::size(text) - (std::size(ContinueQuestion) - 1), format, args);
     va_end(args);
-    if (!AppendInto(text, std::size(text), "%s", ContinueQuestion))
-        QuitLauncher();
+    AppendInto(text, std::size(text), "%s", ContinueQuestion);
     int answer = Sys.MessageBoxA(nullptr, text, ProductName, WarningStyle);
     AbortRequested = answer == IDNO;
 }

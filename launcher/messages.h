@@ -12,7 +12,7 @@ constexpr unsigned WarningStyle = 0x10034;  // MB_YESNO | MB_ICONEXCLAMATION | M
 constexpr char ContinueQuestion[] = "\nContinue?";
 
 // The text is formatted printf-style; one that needs more than 255
-// characters ends the Launcher through QuitLauncher and shows nothing.
+// characters is shown shortened (ShortenInto).
 void ShowFatal(const char* format, ...) FORMAT_CHECK(1, 2);
 void ShowWarning(const char* format, ...) FORMAT_CHECK(1, 2);
 
@@ -20,5 +20,6 @@ void ShowWarning(const char* format, ...) FORMAT_CHECK(1, 2);
 // the abort flag alone.
 bool AskYesNo(const char* text);
 
-// Ends the process at once with exit code 1, through the runtime's exit.
+// Ends the process at once with exit code 1, through the runtime's exit:
+// the user's No to the video-driver question.
 [[noreturn]] void QuitLauncher();
