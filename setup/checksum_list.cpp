@@ -2,14 +2,22 @@
 
 #include <stdio.h>
 
-#include "launcher/messages.h"
+#include <iterator>
 
-ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count)
+#include "launcher/format.h"
+#include "launcher/messages.h"
+#include "launcher/product.h"
+
+ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count, const char* dataDirectory)
 {
     *count = 0;
     FILE* list = fopen("Run\\checksum.lst", "rt");
     if (list == nullptr)
         list = fopen("Data\\checksum.lst", "rt");
+    char installed[PathSize];
+    if (list == nullptr && dataDirectory != nullptr &&
+        FormatInto(installed, std::size(installed), "%s\\checksum.lst", dataDirectory))
+        list = fopen(installed, "rt");
     if (list == nullptr)
         return ChecksumListStatus::Missing;
 
@@ -26,6 +34,9 @@ ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count)
         break;
     case ListProblem::NameTooLong:
         ShowFatal("The file name on line %d of checksum.lst is longer than %d characters.", line, MaxChecksumName);
+        break;
+    case ListProblem::NameOutside:
+        ShowFatal("Line %d of checksum.lst names a file outside the game's folder.", line);
         break;
     case ListProblem::LineTooLong:
     case ListProblem::None:

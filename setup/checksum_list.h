@@ -9,5 +9,7 @@ enum class ChecksumListStatus {
     Refused,   // a list that can't be held whole; already said
 };
 
-// Loads "Run\checksum.lst", or else "Data\checksum.lst" beside the stub.
-ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count);
+// Loads "Run\checksum.lst", or else "Data\checksum.lst" beside the stub,
+// or else, when dataDirectory (without a trailing backslash) is given, the
+// copy that the install left there: a game installed anywhere can be removed.
+ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count, const char* dataDirectory);

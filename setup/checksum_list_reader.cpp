@@ -47,6 +47,22 @@ bool ScanChecksumLine(const char* line, ChecksumEntry* entry, bool* nameTooLong)
     return true;
 }
 
+bool StaysInsideFolder(const char* name)
+{
+    if (name[0] == '\\' || name[0] == '/' || strchr(name, ':') != nullptr)
+        return false;
+    // A folder of dots only: ".." climbs, and Windows reads "..." as "..".
+    for (const char* part = name; *part != '\0';) {
+        size_t length = strcspn(part, "\\/");
+        if (length >= 2 && strspn(part, ".") >= length)
+            return false;
+        part += length;
+        if (*part != '\0')
+            ++part;
+    }
+    return true;
+}
+
 // 1. Each line is read whole into a buffer of MaxChecksumLine characters;
 //    a longer line is refused, not split into two entries.
 // 2. A line of white space only yields no entry; the order of the file is
@@ -78,6 +94,10 @@ bool ReadChecksumList(FILE* list, ChecksumEntry* table, int* count, ListProblem*
                 return false;
             }
             continue;
+        }
+        if (!StaysInsideFolder(entry.name)) {
+            *problem = ListProblem::NameOutside;
+            return false;
         }
         if (*count == MaxChecksumEntries) {
             *problem = ListProblem::TooManyEntries;

@@ -14,8 +14,8 @@
 #include "setup/directories.h"
 #include "setup/install_path.h"
 #include "setup/product_key.h"
+#include "setup/remove_mode.h"
 #include "setup/setup_state.h"
-#include "setup/uninstall.h"
 #include "setup/verified_copy.h"
 
 constexpr unsigned long long InstallBytes = 272629760;   // 260 MB, whatever the list holds
@@ -98,17 +98,50 @@ static bool MakeDataDirectory(HWND owner, const char* path)
     return true;
 }
 
-// The listed files in the directory, for old copies and for rollback.
-static void DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count)
+// Copies one listed file; false when it failed or the user stopped. The
+// marker is written under another name and renamed only when whole and
+// verified: an install cut short by any means never counts as installed.
+static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& entry, const char* savedTitle)
 {
-    for (int i = 0; i < count; ++i) {
-        char file[PathSize];
-        if (FormatInto(file, std::size(file), "%s\\%s", directory, table[i].name))
-            DeleteFileA(file);
+    char title[512];
+    FormatInto(title, std::size(title), "%s - %s", savedTitle, entry.name);
+    SetWindowTextA(owner, title);
+
+    // A path that does not fit would name another file: it fails as a
+    // missing source does.
+    bool marker = IsInstalledMarker(entry.name);
+    char source[PathSize], destination[PathSize], written[PathSize];
+    bool named = FormatInto(source, std::size(source), "Run\\%s", entry.name) &&
+                 FormatInto(destination, std::size(destination), "%s\\%s", directory, entry.name) &&
+                 FormatInto(written, std::size(written), "%s%s", destination, marker ? PartialMarkerSuffix : "");
+    if (!named)
+        ShowFatal("Can't open source file");
+    bool copied = named && CopyVerifiedFile(source, written, entry.checksum, owner);
+    if (copied && marker && !MoveFileA(written, destination)) {
+        ShowFatal("Can't create file\r\nDisk may be full");
+        copied = false;
     }
+    if (!copied) {
+        if (!CancelRequested) {
+            char error[512];
+            FormatInto(error, std::size(error), "Error installing file %s", entry.name);
+            Sys.MessageBoxA(owner, error, "Error", MB_OK | MB_ICONEXCLAMATION);
+        }
+        return false;
+    }
+    PumpMessages();
+    if (!CancelRequested) {
+        SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_STEPIT, 0, 0);
+        return true;
+    }
+    if (Sys.MessageBoxA(owner, "Abort installation?", "Install", MB_YESNO) == IDYES)
+        return false;
+    CancelRequested = false;
+    return true;
 }
 
-// Copies every listed file; false when one failed or the user stopped.
+// Copies every listed file, the marker last and the others in the list's
+// order; false when one failed or the user stopped.
 static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEntry* table, int count)
 {
     SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, count * TotalStepsPerFile));
@@ -117,34 +150,10 @@ static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEnt
     GetWindowTextA(owner, savedTitle, std::size(savedTitle));
 
     bool copied = true;
-    for (int i = 0; i < count && copied; ++i) {
-        char title[512];
-        FormatInto(title, std::size(title), "%s - %s", savedTitle, table[i].name);
-        SetWindowTextA(owner, title);
-
-        // A path that does not fit would name another file: it fails as a
-        // missing source does.
-        char source[PathSize], destination[PathSize];
-        bool named = FormatInto(source, std::size(source), "Run\\%s", table[i].name) &&
-                     FormatInto(destination, std::size(destination), "%s\\%s", directory, table[i].name);
-        if (!named)
-            ShowFatal("Can't open source file");
-        if (!named || !CopyVerifiedFile(source, destination, table[i].checksum, owner)) {
-            if (!CancelRequested) {
-                char error[512];
-                FormatInto(error, std::size(error), "Error installing file %s", table[i].name);
-                Sys.MessageBoxA(owner, error, "Error", MB_OK | MB_ICONEXCLAMATION);
-            }
-            copied = false;
-            break;
-        }
-        PumpMessages();
-        if (!CancelRequested) {
-            SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_STEPIT, 0, 0);
-        } else if (Sys.MessageBoxA(owner, "Abort installation?", "Install", MB_YESNO) == IDYES) {
-            copied = false;
-        } else {
-            CancelRequested = false;
+    for (int pass = 0; pass < 2 && copied; ++pass) {
+        for (int i = 0; i < count && copied; ++i) {
+            if (IsInstalledMarker(table[i].name) == (pass == 1))
+                copied = InstallFile(owner, directory, table[i], savedTitle);
         }
     }
     SetWindowTextA(owner, savedTitle);
@@ -159,44 +168,39 @@ static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEnt
 // 3. Any failure in the copy loop rolls back every listed file, every
 //    directory left empty and the key: the machine is as before the run,
 //    less the old copies.
+// 4. common.res exists under its own name only once every listed file is
+//    whole and verified, whatever ends the run.
 bool RunFileEngine(HWND owner, char* path, bool remove)
 {
-    if (!remove) {
-        if (!AskInstallPath(owner, path)) {
-            ResetPath(path);
-            return false;
-        }
-        if (!RecordDataDirectory(path)) {
-            ResetPath(path);
-            return false;
-        }
-        if (!MakeDataDirectory(owner, path)) {
-            DeleteProductKey();
-            return false;
-        }
+    if (remove)
+        return RunRemoveMode(owner, path);
+    if (!AskInstallPath(owner, path)) {
+        ResetPath(path);
+        return false;
+    }
+    if (!RecordDataDirectory(path)) {
+        ResetPath(path);
+        return false;
+    }
+    if (!MakeDataDirectory(owner, path)) {
+        DeleteProductKey();
+        return false;
     }
 
     char directory[PathSize];
-    FormatInto(directory, std::size(directory), "%s", path);
-    size_t length = strlen(directory);
-    if (length > 0 && directory[length - 1] == '\\')
-        directory[length - 1] = '\0';
-
+    GetDirectoryOf(directory, path);
     static ChecksumEntry table[MaxChecksumEntries];
     int count = 0;
-    switch (LoadChecksumList(table, &count)) {
+    switch (LoadChecksumList(table, &count, nullptr)) {
     case ChecksumListStatus::Loaded:
         break;
     case ChecksumListStatus::Missing:
-        if (!remove)
-            ShowFatal("Can't open checksum.lst");
+        ShowFatal("Can't open checksum.lst");
         return false;
     case ChecksumListStatus::Refused:
         return false;
     }
     DeleteListedFiles(directory, table, count);
-    if (remove)
-        return FinishRemoval(owner, directory);
 
     if (!CheckDiskSpace(InstallBytes, path)) {
         DeleteProductKey();

@@ -12,6 +12,7 @@
 #include "resources/resource_ids.h"
 #include "setup/directories.h"
 #include "setup/file_engine.h"
+#include "setup/remove_mode.h"
 #include "setup/setup_state.h"
 #include "setup/shortcuts.h"
 
@@ -30,7 +31,7 @@ bool IsHardDiskInstall()
     char dataDir[PathSize];
     GetDataDir(dataDir);
     char marker[PathSize];
-    return FormatInto(marker, std::size(marker), "%scommon.res", dataDir) && FileExists(marker);
+    return FormatInto(marker, std::size(marker), "%s%s", dataDir, InstalledMarker) && FileExists(marker);
 }
 
 void CenterWindow(HWND window)

@@ -14,6 +14,6 @@ extern char InstallPath[PathSize];
 // From OK in the options dialog until the progress dialog has closed.
 extern bool InstallBusy;
 
-// The user asked to stop, or a read or write failed: the copy stops within
-// one chunk and the engine after the file.
+// The user asked to stop: the copy stops within one chunk and the engine
+// after the file.
 extern bool CancelRequested;

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 #include <shlobj.h>
+#include <string.h>
 
 #include <iterator>
 
@@ -167,7 +168,7 @@ void RemoveDesktopLink()
         DeleteFileA(path);
 }
 
-void CopyStub()
+bool CopyStub()
 {
     EnsureDefaultInstallDir();
     char launcher[PathSize];
@@ -178,18 +179,37 @@ void CopyStub()
     SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
     if (launcher[0] == '\0' || !CopyFileA(launcher, stub, FALSE)) {
         ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
-        return;
+        return false;
     }
     SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
+    return true;
+}
+
+void GetStubFolders(char (*folders)[PathSize])
+{
+    GetDefaultInstallDir(folders[0]);
+    size_t length = strlen(folders[0]);
+    folders[0][length - 1] = '\0';
+    FormatInto(folders[1], PathSize, "%s", folders[0]);
+    char* lastSlash = strrchr(folders[1], '\\');
+    if (lastSlash != nullptr)
+        *lastSlash = '\0';
 }
 
 void DeleteStub()
 {
     DeleteFileA(GetStubPath());
+    char folders[StubFolderCount][PathSize];
+    GetStubFolders(folders);
+    for (const char* folder : folders)
+        RemoveDirectoryA(folder);
 }
 
 void RegisterUninstall()
 {
+    // An entry must always have a stub to run.
+    if (!FileExists(GetStubPath()) && !CopyStub())
+        return;
     char command[512];
     FormatInto(command, std::size(command), "\"%s\" %s", GetStubPath(), UninstallSwitch);
     HKEY key;

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "launcher/product.h"
+
 // The COM status of the save, or of the step that failed.
 HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,
                        const char* iconFile, int iconIndex);
@@ -19,7 +21,15 @@ void CreateDesktopLink();
 void RemoveStartMenuLinks();
 void RemoveDesktopLink();
 
-void CopyStub();
+// True when the stub was copied; otherwise it has said why.
+bool CopyStub();
+// The stub, then its folder and the publisher's folder above, as far as
+// they are empty.
 void DeleteStub();
+// Those two folders, the deepest first, without trailing backslashes.
+constexpr int StubFolderCount = 2;
+void GetStubFolders(char (*folders)[PathSize]);
+// Writes the uninstall entry, copying the stub first when it is missing;
+// without a stub no entry is written.
 void RegisterUninstall();
 void UnregisterUninstall();

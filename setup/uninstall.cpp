@@ -3,13 +3,28 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "launcher/files.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "setup/directories.h"
 #include "setup/file_engine.h"
-#include "setup/product_key.h"
+#include "setup/restart_removal.h"
 #include "setup/setup_state.h"
 #include "setup/shortcuts.h"
+
+// The stub that runs the uninstall can't delete its own file: it and then
+// the folders that hold it go at the next restart.
+static void RemoveStub()
+{
+    DeleteStub();
+    const char* stub = GetStubPath();
+    if (!FileExists(stub) || !DeleteAtRestart(stub))
+        return;
+    char folders[StubFolderCount][PathSize];
+    GetStubFolders(folders);
+    for (const char* folder : folders)
+        DeleteAtRestart(folder);
+}
 
 bool RunUninstall(HINSTANCE instance, HWND owner)
 {
@@ -23,20 +38,14 @@ bool RunUninstall(HINSTANCE instance, HWND owner)
     // Read before the engine runs: remove mode deletes the key it comes from.
     char target[PathSize];
     GetDataDir(target);
-    RunFileEngine(owner, target, true);
-    UnregisterUninstall();
-    RemoveDesktopLink();
-    RemoveStartMenuLinks();
-    // The stub that runs this cannot delete its own file; it stays.
-    DeleteStub();
+    // Files that no list names stay, and so do the entry, the links and the
+    // stub: the user can run the uninstall again.
+    if (RunFileEngine(owner, target, true)) {
+        UnregisterUninstall();
+        RemoveDesktopLink();
+        RemoveStartMenuLinks();
+        RemoveStub();
+    }
     CoUninitialize();
-    return true;
-}
-
-bool FinishRemoval(HWND owner, const char* directory)
-{
-    RemoveDirectoryChain(directory);
-    DeleteProductKey();
-    Sys.MessageBoxA(owner, "Files removed", ProductName, MB_OK);
     return true;
 }

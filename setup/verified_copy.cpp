@@ -55,16 +55,22 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
 
     uint32_t checksum = ChecksumStart;
     unsigned long long done = 0;
-    while (done < size) {
+    // A read or write error is named, unlike a Cancel: the user must learn
+    // that the disc or the disk failed, not see the install vanish.
+    bool failed = false;
+    while (done < size && !failed) {
         DWORD chunk = size - done < ChunkSize ? static_cast<DWORD>(size - done) : ChunkSize;
         DWORD moved = 0;
         if (!Sys.ReadFile(in, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk) {
-            CancelRequested = true;
+            ShowFatal("Can't read %s\r\nThe disc could not be read. Please clean it and try again.", source);
+            failed = true;
         } else {
             done += chunk;
             checksum = UpdateChecksum(checksum, ChunkBuffer, chunk);
-            if (!Sys.WriteFile(out, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk)
-                CancelRequested = true;
+            if (!Sys.WriteFile(out, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk) {
+                ShowFatal("Can't write %s\r\nThe disk in drive %.2s may be full.", destination, destination);
+                failed = true;
+            }
         }
         SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, Percent(done, size), 0);
         PumpMessages();
@@ -73,7 +79,7 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
     }
     CloseHandle(out);
 
-    if (CancelRequested || done != size) {
+    if (failed || CancelRequested || done != size) {
         DeleteFileA(destination);
         CloseHandle(in);
         return false;

@@ -6,9 +6,9 @@
 // Copies source to destination in chunks, folding each into the checksum
 // between read and write, with the File bar (control 402 of progress) and
 // the message queue served after every chunk. True when the whole file was
-// copied and matches expected (0: any contents). A read or write failure or
-// a cancel raises CancelRequested and fails silently; the destination is
-// then deleted.
+// copied and matches expected (0: any contents). A read or write failure
+// is named in a box, a cancel (CancelRequested) is silent; either way the
+// destination is deleted.
 bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress);
 
 // Dispatches every message waiting for the thread's windows, so that

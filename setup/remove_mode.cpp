@@ -1,0 +1,77 @@
+#include "setup/remove_mode.h"
+
+#include <string.h>
+
+#include <iterator>
+
+#include "launcher/files.h"
+#include "launcher/format.h"
+#include "launcher/platform.h"
+#include "launcher/product.h"
+#include "setup/checksum_list.h"
+#include "setup/directories.h"
+#include "setup/product_key.h"
+
+bool IsInstalledMarker(const char* name)
+{
+    return lstrcmpiA(name, InstalledMarker) == 0;
+}
+
+void GetDirectoryOf(char* directory, const char* path)
+{
+    FormatInto(directory, PathSize, "%s", path);
+    size_t length = strlen(directory);
+    if (length > 0 && directory[length - 1] == '\\')
+        directory[length - 1] = '\0';
+}
+
+void DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count)
+{
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < count; ++i) {
+            bool marker = IsInstalledMarker(table[i].name);
+            char file[PathSize];
+            if (marker != (pass == 0) || !FormatInto(file, std::size(file), "%s\\%s", directory, table[i].name))
+                continue;
+            DeleteFileA(file);
+            if (marker && AppendInto(file, std::size(file), "%s", PartialMarkerSuffix))
+                DeleteFileA(file);
+        }
+    }
+}
+
+static bool FinishRemoval(HWND owner, const char* directory)
+{
+    RemoveDirectoryChain(directory);
+    DeleteProductKey();
+    Sys.MessageBoxA(owner, "Files removed", ProductName, MB_OK);
+    return true;
+}
+
+bool RunRemoveMode(HWND owner, const char* path)
+{
+    char directory[PathSize];
+    GetDirectoryOf(directory, path);
+    static ChecksumEntry table[MaxChecksumEntries];
+    int count = 0;
+    switch (LoadChecksumList(table, &count, directory)) {
+    case ChecksumListStatus::Loaded:
+        break;
+    case ChecksumListStatus::Missing:
+        if (FileExists(directory)) {
+            char text[512];
+            FormatInto(text, std::size(text),
+                       "Can't find checksum.lst in\r\n%s\r\nNothing was removed: the game's files are still in that folder.",
+                       directory);
+            Sys.MessageBoxA(owner, text, "Uninstall", MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+        // Nothing of the game on the disk: a value that names no folder goes.
+        DeleteProductKey();
+        return true;
+    case ChecksumListStatus::Refused:
+        return false;
+    }
+    DeleteListedFiles(directory, table, count);
+    return FinishRemoval(owner, directory);
+}

@@ -1,0 +1,82 @@
+#include "setup/restart_removal.h"
+
+#include <windows.h>
+#include <string.h>
+
+#include <iterator>
+
+#include "launcher/format.h"
+#include "launcher/platform.h"
+#include "launcher/product.h"
+#include "setup/path_rules.h"
+
+// wininit.ini is a short file that lives until the next start.
+constexpr DWORD WininitSize = 16384;
+static char Wininit[WininitSize];
+
+static bool IsWindowsNT()
+{
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    return Sys.GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// Adds "NUL=shortPath" to the [rename] section of wininit.ini, which the
+// 95 family carries out, and deletes, at its next start. The section may
+// hold many "NUL=" lines, which the profile functions can't write.
+static bool AddWininitDeletion(const char* shortPath)
+{
+    char file[PathSize];
+    UINT length = GetWindowsDirectoryA(file, std::size(file));
+    if (length == 0 || length >= std::size(file) || !AppendInto(file, std::size(file), "\\wininit.ini"))
+        return false;
+    DWORD size = 0;
+    HANDLE in = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in != INVALID_HANDLE_VALUE) {
+        bool read = ReadFile(in, Wininit, WininitSize - 1, &size, nullptr) && GetFileSize(in, nullptr) == size;
+        CloseHandle(in);
+        if (!read)
+            return false;
+    }
+    Wininit[size] = '\0';
+
+    char line[PathSize + 8];
+    if (!FormatInto(line, std::size(line), "NUL=%s\r\n", shortPath))
+        return false;
+    // After the section's header line, or a new section at the end.
+    int section = ContainsNoCase(Wininit, "[rename]");
+    const char* header = section < 0 ? nullptr : strchr(Wininit + section, '\n');
+    DWORD split = header != nullptr ? static_cast<DWORD>(header + 1 - Wininit) : size;
+    const char* opening = "";
+    if (header == nullptr && section >= 0)
+        opening = "\r\n";
+    else if (header == nullptr)
+        opening = size > 0 && Wininit[size - 1] != '\n' ? "\r\n[rename]\r\n" : "[rename]\r\n";
+    char inserted[PathSize + 32];
+    FormatInto(inserted, std::size(inserted), "%s%s", opening, line);
+    DWORD insertedSize = static_cast<DWORD>(strlen(inserted));
+
+    HANDLE out = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written[3] = {};
+    bool whole = WriteFile(out, Wininit, split, &written[0], nullptr) &&
+                 WriteFile(out, inserted, insertedSize, &written[1], nullptr) &&
+                 WriteFile(out, Wininit + split, size - split, &written[2], nullptr) &&
+                 written[0] + written[1] + written[2] == size + insertedSize;
+    CloseHandle(out);
+    return whole;
+}
+
+bool DeleteAtRestart(const char* path)
+{
+    if (IsWindowsNT())
+        return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return false;
+    // wininit runs before long names are known: the short form of the path.
+    char shortPath[PathSize];
+    DWORD length = GetShortPathNameA(path, shortPath, std::size(shortPath));
+    return length > 0 && length < std::size(shortPath) && AddWininitDeletion(shortPath);
+}
