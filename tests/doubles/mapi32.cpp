@@ -1,25 +1,36 @@
-// The mail library. Records in "mapi-calls.txt" what the Launcher's mail
-// holds: flags, subject, recipients and attachments, a line each; sends.
+// The mail library. Records in "mapi-calls.txt" every field of what the
+// Launcher's mail hands over: the call, the message, each recipient and
+// each attachment, a line each; sends.
 #include <windows.h>
 #include <mapi.h>
 
 #include "double_files.h"
 
+static const char* Text(const char* text) { return text != nullptr ? text : "(null)"; }
+
 extern "C" __declspec(dllexport) ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR window, lpMapiMessage message,
-                                                           FLAGS flags, ULONG)
+                                                           FLAGS flags, ULONG reserved)
 {
     char line[1024];
-    wsprintfA(line, "MAPISendMail session=0x%lx window=0x%lx flags=0x%lx subject=\"%s\" note=\"%s\"",
-              static_cast<unsigned long>(session), static_cast<unsigned long>(window), static_cast<unsigned long>(flags),
-              message->lpszSubject, message->lpszNoteText);
+    wsprintfA(line, "MAPISendMail session=0x%lx window=0x%lx flags=0x%lx reserved=%lu", static_cast<unsigned long>(session),
+              static_cast<unsigned long>(window), static_cast<unsigned long>(flags), reserved);
+    AppendRecord("mapi-calls.txt", line);
+    wsprintfA(line, "message reserved=%lu subject=\"%s\" note=\"%s\" type=%s date=%s conversation=%s flags=0x%lx originator=%s",
+              message->ulReserved, Text(message->lpszSubject), Text(message->lpszNoteText), Text(message->lpszMessageType),
+              Text(message->lpszDateReceived), Text(message->lpszConversationID), message->flFlags,
+              message->lpOriginator != nullptr ? Text(message->lpOriginator->lpszName) : "(none)");
     AppendRecord("mapi-calls.txt", line);
     for (ULONG i = 0; i < message->nRecipCount; ++i) {
-        wsprintfA(line, "to class=%lu name=\"%s\" address=\"%s\"", message->lpRecips[i].ulRecipClass,
-                  message->lpRecips[i].lpszName, message->lpRecips[i].lpszAddress);
+        const MapiRecipDesc& to = message->lpRecips[i];
+        wsprintfA(line, "to reserved=%lu class=%lu name=\"%s\" address=\"%s\" entry=%lu", to.ulReserved, to.ulRecipClass,
+                  Text(to.lpszName), Text(to.lpszAddress), to.ulEIDSize);
         AppendRecord("mapi-calls.txt", line);
     }
     for (ULONG i = 0; i < message->nFileCount; ++i) {
-        wsprintfA(line, "file path=\"%s\" name=\"%s\"", message->lpFiles[i].lpszPathName, message->lpFiles[i].lpszFileName);
+        const MapiFileDesc& file = message->lpFiles[i];
+        wsprintfA(line, "file reserved=%lu flags=0x%lx position=0x%lx path=\"%s\" name=\"%s\" type=%s", file.ulReserved,
+                  file.flFlags, file.nPosition, Text(file.lpszPathName), Text(file.lpszFileName),
+                  file.lpFileType != nullptr ? "(set)" : "(null)");
         AppendRecord("mapi-calls.txt", line);
     }
     return SUCCESS_SUCCESS;

@@ -81,9 +81,11 @@ TEST_F(E2E, UserRoad)
     EXPECT_EQ(std::string(Stub) + "|", ReadLink("C:\\users\\root\\Desktop\\Thundra.lnk"));
     CoUninitialize();
 
-    EXPECT_EQ("MAPISendMail session=0x0 window=0x0 flags=0x8 subject=\"Thundra Crashed!\" note=\"If you wish, please add your comments here.\"\n"
-              "to class=1 name=\"thundra-bugs@ostro.example\" address=\"thundra-bugs@ostro.example\"\n"
-              "file path=\"" + Temp("thun.log") + "\" name=\"thun.log\"\n",
+    EXPECT_EQ("MAPISendMail session=0x0 window=0x0 flags=0x8 reserved=0\n"
+              "message reserved=0 subject=\"Thundra Crashed!\" note=\"If you wish, please add your comments here.\" type=(null) date=(null) "
+              "conversation=(null) flags=0x0 originator=(none)\n"
+              "to reserved=0 class=1 name=\"thundra-bugs@ostro.example\" address=\"thundra-bugs@ostro.example\" entry=0\n"
+              "file reserved=0 flags=0x0 position=0xffffffff path=\"" + Temp("thun.log") + "\" name=\"thun.log\" type=(null)\n",
               ReadTextFile("D:\\mapi-calls.txt"));
     EXPECT_TRUE(WaitFor([] { return !ReadTextFile("D:\\notepad-calls.txt").empty(); }));
     EXPECT_EQ("notepad " + Temp("thun.log") + "\n", ReadTextFile("D:\\notepad-calls.txt"));

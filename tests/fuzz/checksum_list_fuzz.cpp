@@ -1,5 +1,5 @@
 // Any checksum list: the reader ends, writes nothing past the table or a
-// name, and what it returns fits the limits.
+// name, and what it returns fits the limits and stays in its folder.
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         abort();
     for (int i = 0; i < count; ++i) {
         size_t length = strnlen(table[i].name, sizeof table[i].name);
-        if (length == 0 || length > static_cast<size_t>(MaxChecksumName) || strpbrk(table[i].name, " \t\n") != nullptr)
+        if (length == 0 || length > static_cast<size_t>(MaxChecksumName) || strpbrk(table[i].name, " \t\n:") != nullptr ||
+            strstr(table[i].name, "..\\") == table[i].name)
             abort();
     }
     return 0;

@@ -16,7 +16,7 @@ std::string Read(const std::string& text)
     ListProblem problem;
     bool ok = ReadChecksumList(file, table, &count, &problem, &line);
     fclose(file);
-    const char* const why[] = {"none", "too many entries", "name too long", "line too long"};
+    const char* const why[] = {"none", "too many entries", "name too long", "line too long", "name outside"};
     std::string read = ok ? "" : std::string("refused: ") + why[static_cast<int>(problem)] + " at line " + std::to_string(line);
     for (int i = 0; ok && i < count; ++i) {
         char entry[96];
@@ -44,6 +44,13 @@ TEST(ChecksumList, ReadOrRefusedNotCut)
         {full + "\nlast 1\n", "refused: too many entries at line 258"},
         {"a 1\nb 2" + std::string(509, ' ') + "\n", "refused: line too long at line 2"},
         {"a 1 " + std::string(600, 'c') + "\n", "refused: line too long at line 1"},
+        {"sub\\a..b 1\n.x/y 2\n", "sub\\a..b=1 .x/y=2 "},                // dots inside names stay inside
+        {"a 1\n..\\x 2\n", "refused: name outside at line 2"},             // names that climb out of the folder
+        {"a\\...\\..\\x 1\n", "refused: name outside at line 1"},
+        {"a/../b 1\n", "refused: name outside at line 1"},
+        {"\\x 1\n", "refused: name outside at line 1"},
+        {"/x 1\n", "refused: name outside at line 1"},
+        {"C:x 1\n", "refused: name outside at line 1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, Read(c.first)) << c.first.substr(0, 40);

@@ -38,16 +38,23 @@ TEST(DriverTable, FindsTheFirstLineOfTheFirstSection)
         EXPECT_EQ(c.second, Find(c.first)) << c.first;
 }
 
+// Each part higher, equal or lower decides when every part before it is
+// equal, whatever the parts after it hold.
 TEST(DriverTable, VersionsCompareByTheFirstDifferingPart)
 {
     const unsigned listed[4] = {4, 12, 1, 550};
-    const struct {
-        unsigned installed[4];
-        bool upToDate;
-    } cases[] = {{{4, 12, 1, 550}, true}, {{4, 12, 1, 549}, false}, {{4, 13, 0, 0}, true}, {{3, 99, 99, 999}, false},
-                 {{4, 11, 99, 999}, false}, {{4, 12, 2, 0}, true}, {{0xFFFFFFFF, 0, 0, 0}, true}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.upToDate, IsVersionAtLeast(c.installed, listed)) << c.installed[0] << "." << c.installed[1] << "." << c.installed[2] << "." << c.installed[3];
+    EXPECT_TRUE(IsVersionAtLeast(listed, listed));
+    for (int part = 0; part < 4; ++part) {
+        for (int step : {1, -1}) {
+            unsigned installed[4] = {4, 12, 1, 550};
+            installed[part] += step;
+            for (int later = part + 1; later < 4; ++later)
+                installed[later] = step > 0 ? 0 : 0xFFFFFFFF;
+            EXPECT_EQ(step > 0, IsVersionAtLeast(installed, listed)) << "part " << part << (step > 0 ? " higher" : " lower");
+        }
+    }
+    const unsigned highest[4] = {0xFFFFFFFF, 0, 0, 0};
+    EXPECT_TRUE(IsVersionAtLeast(highest, listed));
 }
 
 } // namespace

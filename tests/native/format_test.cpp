@@ -28,4 +28,27 @@ TEST(FormatInto, FitsOnlyWithRoomForTheTerminatorAndWritesNothingPast)
     EXPECT_EQ('G', unterminated[4]);
 }
 
+// A text too long for its box keeps its start and the end of its last path.
+TEST(ShortenInto, KeepsTheStartAndTheEndOfTheLastPath)
+{
+    const std::string a40(40, 'a'), name(30, 'n');
+    const struct {
+        size_t size;
+        std::string text, shown;
+    } cases[] = {
+        {16, "fits exactly 15", "fits exactly 15"},
+        {16, "copy C:\\long\\path.bin", "copy C...th.bin"},           // the end of a path longer than half the room
+        {24, "(" + a40 + "\\race.bin)", "(aaaaaaaaa...\\race.bin)"},   // from the last backslash
+        {16, a40, "aaaaaaaaaaaa..."},                                 // no path: the start only
+        {24, "C:\\" + name, "C:\\nnnnnnn...nnnnnnnnnn"},
+    };
+    for (const auto& c : cases) {
+        char buf[32];
+        memset(buf, 'X', sizeof buf);
+        ShortenInto(buf, c.size, c.text.c_str());
+        EXPECT_EQ(c.shown, std::string(buf)) << c.text;
+        EXPECT_EQ('X', buf[c.size]) << "wrote past the buffer for " << c.text;
+    }
+}
+
 } // namespace

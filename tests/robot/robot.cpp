@@ -33,15 +33,18 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
     for (size_t start = 0, end; start < steps.size(); start = end + 1) {
         end = std::min(steps.find('|', start), steps.size());
         std::string step = steps.substr(start, end - start);
-        bool check = step[0] == '+' || step[0] == '-';
+        bool check = step[0] == '+' || step[0] == '-' || step[0] == '=';
         auto button = std::find_if(children.begin(), children.end(), [&](HWND child) {
             return IsClass(child, "Button") && IsWindowVisible(child) && WindowText(child) == step.substr(check ? 1 : 0);
         });
         if (button == children.end())
             return false;
+        bool checked = SendMessageA(*button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        if (step[0] == '=' && !checked)
+            return false;
         if (!check)
             PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(*button), BN_CLICKED), reinterpret_cast<LPARAM>(*button));
-        else if ((SendMessageA(*button, BM_GETCHECK, 0, 0) == BST_CHECKED) != (step[0] == '+'))
+        else if (step[0] != '=' && checked != (step[0] == '+'))
             PostMessageA(*button, BM_CLICK, 0, 0);
     }
     return true;
@@ -82,7 +85,7 @@ bool Poll(DWORD threadId, const std::vector<RobotRule>& script, std::vector<bool
 } // namespace
 
 RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
-                      DWORD timeoutMs)
+                      DWORD timeoutMs, const RobotHook& hook)
 {
     RobotRun run;
     STARTUPINFOA startup = {};
@@ -96,7 +99,13 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
     while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20, QS_ALLINPUT) != WAIT_OBJECT_0) {
         for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
             DispatchMessageA(&message);
-        if (!Poll(process.dwThreadId, script, used, run.boxes) || GetTickCount64() > started + timeoutMs) {
+        bool fine = Poll(process.dwThreadId, script, used, run.boxes);
+        if (fine && hook && hook(process, run.boxes)) {
+            TerminateProcess(process.hProcess, RobotKilled);
+            WaitForSingleObject(process.hProcess, 5000);
+            break;
+        }
+        if (!fine || GetTickCount64() > started + timeoutMs) {
             TerminateProcess(process.hProcess, 0xDEAD);
             WaitForSingleObject(process.hProcess, 5000);
             break;

@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@ struct RobotRule {
     std::string textPrefix;   // matches a box whose text starts with this
     // Steps separated by '|': "Name" clicks the button of that text (without
     // '&'), "+Name" and "-Name" check or clear a check box or radio button,
-    // "" leaves the window alone (a progress dialog, say).
+    // "=Name" requires it checked (else the box is unexpected), "" leaves
+    // the window alone (a progress dialog, say).
     std::string steps;
 };
 
@@ -29,8 +31,13 @@ struct RobotRun {
     std::vector<RobotBox> boxes;
 };
 
+// Called at every poll with the process and the boxes so far; true ends the
+// process at once, as a power cut or Task Manager would, with RobotKilled.
+using RobotHook = std::function<bool(const PROCESS_INFORMATION& process, const std::vector<RobotBox>& boxes)>;
+constexpr DWORD RobotKilled = 0xDEAD0001;
+
 // Starts commandLine in directory, answers its boxes from script and waits,
 // at most timeoutMs, for it to end; then, or at an unexpected box, it is
 // terminated with 0xDEAD. Meanwhile the caller's own windows are served.
 RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
-                      DWORD timeoutMs = 20000);
+                      DWORD timeoutMs = 20000, const RobotHook& hook = nullptr);

@@ -3,6 +3,8 @@
 // path dialog.
 #include "setup/file_engine.h"
 
+#include <shlobj.h>
+
 #include "launcher/product.h"
 #include "platform_fixture.h"
 #include "resources/resource_ids.h"
@@ -14,17 +16,21 @@ namespace {
 
 constexpr char Target[] = "C:\\thundra-engine\\games\\Data\\";   // on drive C:, whose free space the test sets
 const std::string CreateIt = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
-const std::vector<std::pair<std::string, std::string>> Files = {{"empty.dat", ""}, {"a.dat", "alpha"}, {"b.dat", std::string(300000, 'b') + "two chunks"}};
+const std::vector<std::pair<std::string, std::string>> Files = {
+    {"empty.dat", ""}, {"common.res", "marker"}, {"a.dat", "alpha"}, {"b.dat", std::string(300000, 'b') + "two chunks"}};
 
 // Faults: reading or writing the file opened as FailAt fails; opening
-// CancelAt presses Cancel.
+// CancelAt presses Cancel. Written: the files opened for writing, in turn.
 std::string FailAt, CancelAt;
+std::vector<std::string> Written;
 HANDLE FailingHandle;
 HWND Progress;
 
 HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
 {
     HANDLE file = CreateFileA(name, access, share, security, disposition, flags, templ);
+    if (access & GENERIC_WRITE)
+        Written.push_back(strrchr(name, '\\') + 1);
     FailingHandle = name == FailAt ? file : FailingHandle;
     if (name == CancelAt)
         PostMessageA(Progress, WM_COMMAND, IDCANCEL, 0);
@@ -69,6 +75,7 @@ protected:
         }
         ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
         FailAt = CancelAt = "";
+        Written.clear();
         FailingHandle = nullptr;
         FreeBytes = 272629760;   // 260 MB exactly
         CancelRequested = false;
@@ -98,20 +105,19 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
         for (std::string fault : {"read", "write", "checksum", "missing"}) {
             SCOPED_TRACE(file.first + ": " + fault);
             Prepare();
-            const std::string source = "Run\\" + file.first;
-            bool silent = fault == "read" || fault == "write";   // the copy stops as on Cancel
-            if (silent && file.second.empty())
+            const std::string source = "Run\\" + file.first, written = Target + file.first + (file.first == "common.res" ? ".part" : "");
+            if ((fault == "read" || fault == "write") && file.second.empty())
                 continue;   // nothing is read or written
-            FailAt = fault == "read" ? source : fault == "write" ? Target + file.first : "";
+            FailAt = fault == "read" ? source : fault == "write" ? written : "";
             ASSERT_TRUE(fault != "checksum" || WriteTextFile(source, file.second + "!"));
             ASSERT_TRUE(fault != "missing" || DeleteFileA(source.c_str()));
             const std::vector<std::string> before = ListTree(scratch_);
             EXPECT_FALSE(Run({IDYES}));
-            std::vector<std::string> expected = {CreateIt};
-            if (!silent)
-                expected.insert(expected.end(), {fault == "missing" ? "[Our Apologies] Can't open source file"
-                                                                    : "[Our Apologies] Bad checksum (" + Sum(file.second + "!") + " != " + Sum(file.second) + ")",
-                                                 "[Error] Error installing file " + file.first});
+            const std::string named = fault == "missing" ? "Can't open source file"
+                                    : fault == "read"    ? "Can't read " + source + "\r\nThe disc could not be read. Please clean it and try again."
+                                    : fault == "write"   ? "Can't write " + written + "\r\nThe disk in drive C: may be full."
+                                                         : "Bad checksum (" + Sum(file.second + "!") + " != " + Sum(file.second) + ")";
+            std::vector<std::string> expected = {CreateIt, "[Our Apologies] " + named, "[Error] Error installing file " + file.first};
             EXPECT_EQ(expected, ShownBoxes);
             EXPECT_EQ("", ListDifference(before, ListTree(scratch_)));
             EXPECT_EQ("(none)", RegistryText(ProductKey, DataDirectoryValue));
@@ -119,11 +125,14 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
     }
 }
 
-TEST_F(FileEngine, CancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
+// common.res, by which Setup judges an installation, is written last and
+// under another name until it is whole and verified.
+TEST_F(FileEngine, CommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
 {
     CancelAt = "Run\\empty.dat";   // an empty file: the first pump is the engine's own
     EXPECT_TRUE(Run({IDYES, IDNO}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
+    EXPECT_EQ((std::vector<std::string>{"empty.dat", "a.dat", "b.dat", "common.res.part"}), Written);
     for (const auto& file : Files)
         EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
     EXPECT_EQ(Target, RegistryText(ProductKey, DataDirectoryValue));
@@ -139,6 +148,39 @@ TEST_F(FileEngine, NeedsTwoHundredSixtyMegabytesFree)
     EXPECT_FALSE(Run({IDYES}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
     EXPECT_EQ("(none)", RegistryText(ProductKey, DataDirectoryValue));
+}
+
+// A game installed anywhere is removed by the list the install left in its
+// data directory; without one, or with a name that climbs out of it,
+// nothing at all is removed and a box says why.
+TEST_F(FileEngine, RemoveModeUsesTheInstalledListOrRemovesNothing)
+{
+    ASSERT_TRUE(DeleteFileA("Run\\checksum.lst"));   // the stub: no disc beside it
+    const std::string data = "C:\\thundra-engine\\games\\Data", outside = "C:\\thundra-engine\\games\\outside.dat";
+    const struct {
+        const char* list;
+        std::string box;
+        bool removed;
+    } rows[] = {
+        {nullptr, "[Uninstall] Can't find checksum.lst in\r\n" + data + "\r\nNothing was removed: the game's files are still in that folder.", false},
+        {"a.dat 0\n..\\outside.dat 0\nchecksum.lst 0\n", "[Our Apologies] Line 2 of checksum.lst names a file outside the game's folder.", false},
+        {"a.dat 0\ncommon.res 0\nchecksum.lst 0\n", "[Thundra] Files removed", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.box);
+        SHCreateDirectoryExA(nullptr, data.c_str(), nullptr);
+        ASSERT_TRUE(WriteTextFile(data + "\\a.dat", "a") && WriteTextFile(data + "\\common.res", "c") && WriteTextFile(outside, "o"));
+        ASSERT_TRUE(row.list == nullptr || WriteTextFile(data + "\\checksum.lst", row.list));
+        char path[MAX_PATH];
+        snprintf(path, sizeof path, "%s\\", data.c_str());
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, ProductKey, DataDirectoryValue, REG_SZ, path, strlen(path) + 1);
+        ShownBoxes.clear();
+        EXPECT_EQ(row.removed, RunFileEngine(nullptr, path, true));
+        EXPECT_EQ(std::vector<std::string>{row.box}, ShownBoxes);
+        EXPECT_EQ(row.removed, GetFileAttributesA(data.c_str()) == INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ("o", ReadTextFile(outside));
+        EXPECT_EQ(row.removed ? "(none)" : std::string(path), RegistryText(ProductKey, DataDirectoryValue));
+    }
 }
 
 } // namespace

@@ -50,6 +50,8 @@ TEST_F(PlatformTest, SetupReconcilesTheMachineWithTheChoices)
         const char* engineBox;   // the engine's closing box; nullptr: it did not run
         bool startMenuLinks, desktopLink, stubAndEntry;
     } rows[] = {
+        {"to the hard disk without links: the entry has its stub", true, false, false, "[Thun] Files copied successfully", false, false, true},
+        {"back to the CD: nothing stays", false, false, false, "[Thundra] Files removed", false, false, false},
         {"nothing chosen, nothing there", false, false, false, nullptr, false, false, false},
         {"Start menu only, from the CD", false, true, false, nullptr, true, false, true},
         {"to the hard disk with both links", true, true, true, "[Thun] Files copied successfully", true, true, true},
@@ -70,6 +72,7 @@ TEST_F(PlatformTest, SetupReconcilesTheMachineWithTheChoices)
         EXPECT_EQ(row.stubAndEntry, Exists(stub));
         EXPECT_EQ(row.stubAndEntry ? "\"" + stub + "\" -uninstall" : "(none)", RegistryText(UninstallKey, "UninstallString"));
         EXPECT_EQ(row.hardDisk, Exists(pf + "\\Orvane\\Thundra\\Data\\common.res"));
+        EXPECT_EQ(row.hardDisk || row.stubAndEntry, Exists(pf + "\\Orvane"));
     }
     RemoveStartMenuLinks();
     RemoveDesktopLink();
