@@ -1,6 +1,9 @@
 #include "e2e.h"
 
 #include <algorithm>
+#include <memory>
+
+#include "setup/checksum.h"
 
 static const char* const Given[] = {getenv("THUNDRA_LAUNCHER"), getenv("THUNDRA_SAMPLE_DISC")};
 const std::string LauncherUnderTest = Given[0] ? Given[0] : "(not given)", SampleDisc = Given[1] ? Given[1] : "(not given)";
@@ -27,15 +30,20 @@ void E2E::SetUp()
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\" + double_).c_str(), Disc("\\" + double_).c_str(), FALSE));
 }
 
+// Whatever a failed test left of an installation goes too.
 void E2E::TearDown()
 {
     ReportWindowsVersion(nullptr);
-    RemoveTree("C:\\thundra-e2e");
+    for (const char* folder : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", "C:\\users\\root\\Desktop\\Thundra.lnk",
+                               "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "S:\\Thundra", "S:\\ballast"})
+        RemoveTree(folder);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);
 }
 
-RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>& script) const
+RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>& script, const RobotHook& hook) const
 {
-    return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script);
+    return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, 60000, hook);
 }
 
 std::vector<std::string> Answers(const RobotRun& run, bool withTexts)
@@ -66,4 +74,79 @@ void ReportWindowsVersion(const char* version)
     const char key[] = "Software\\Wine\\AppDefaults\\Thundra.exe";
     version == nullptr ? RegDeleteKeyA(HKEY_CURRENT_USER, key)
                        : RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
+}
+
+std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop)
+{
+    return {{"Thundra", "Disk Usage:", std::string("+Play from hard disk (260 MB required)|") + startMenu + "Start Menu shortcut|" + desktop + "Desktop Icon|Ok"},
+            {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Create directory", "", "Yes"}, {"Thun", "Files copied successfully", "OK"}};
+}
+
+std::vector<std::string> WriteGameData(const std::string& disc, int files, size_t size)
+{
+    std::vector<std::string> names;
+    std::string list;
+    for (int i = 0; i < files; ++i) {
+        names.push_back(i == files / 2 ? "common.res" : "d" + std::to_string(i) + ".dat");
+        // Not a run of one byte: a run's checksum comes round again, and a
+        // cut copy could pass for whole.
+        std::string bytes(size, '\0');
+        for (size_t at = 0; at < size; ++at)
+            bytes[at] = static_cast<char>((at * 2654435761u) >> (24 - i));
+        char sum[16];
+        snprintf(sum, sizeof sum, " %x\n", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+        list += names.back() + sum;
+        WriteTextFile(disc + "\\Run\\" + names.back(), bytes);
+    }
+    names.push_back("checksum.lst");
+    WriteTextFile(disc + "\\Run\\checksum.lst", list + "checksum.lst 0\n");
+    return names;
+}
+
+std::vector<std::string> MachineState(const std::vector<std::string>& skip)
+{
+    std::vector<std::string> state = ListTree("C:\\Program Files (x86)", skip);
+    for (const char* folder : {"C:\\users\\root", "C:\\Games"})
+        for (const std::string& entry : ListTree(folder, {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
+            state.push_back(entry);
+    state.push_back(std::string("product key: ") + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+    state.push_back(std::string("uninstall entry: ") + RegistryText(UninstallKey, "UninstallString"));
+    return state;
+}
+
+RobotHook CancelSetupAfter(const char* caption)
+{
+    auto done = std::make_shared<bool>(false);
+    return [=](const PROCESS_INFORMATION&, const std::vector<RobotBox>& boxes) {
+        auto find = [&](const char* text) {
+            return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) != std::string::npos; });
+        };
+        auto options = find("Disk Usage:"), progress = find("Installing files...");
+        // Once the progress dialog is gone: while it closes, a Cancel is a
+        // request to the run that has just ended.
+        if (!*done && find(caption) != boxes.end() && options != boxes.end() && progress != boxes.end() && !IsWindow(progress->window))
+            *done = PostMessageA(options->window, WM_COMMAND, IDCANCEL, 0) != FALSE;
+        return false;
+    };
+}
+
+bool RunOnHost(const std::string& command)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    DeleteFileA("C:\\thundra-e2e\\host-done");
+    std::string line = "/bin/sh -c \"" + command + " && touch " + HostPath("C:\\thundra-e2e\\host-done") + "\"";
+    if (!CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return WaitFor([] { return GetFileAttributesA("C:\\thundra-e2e\\host-done") != INVALID_FILE_ATTRIBUTES; });
+}
+
+std::string HostPath(const std::string& path)
+{
+    std::string host = std::string(getenv("WINEPREFIX")) + (path[0] == 'S' ? "/dosdevices/s:" : "/drive_c") + path.substr(2);
+    std::replace(host.begin(), host.end(), '\\', '/');
+    return "'" + host + "'";
 }

@@ -29,12 +29,33 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Starts "Launcher arguments" from a neutral directory, answers its boxes.
-    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}) const;
+    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}, const RobotHook& hook = nullptr) const;
     std::string Disc(const std::string& relative = "") const { return "C:\\thundra-e2e\\disc" + relative; }
     std::string Temp(const std::string& name = "") const { return "C:\\thundra-e2e\\temp\\" + name; }
 };
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker);
+
+constexpr char DefaultDataDir[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\";
+constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
+// Setup's answers for the hard disk with the links given ("+" or "-").
+std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop);
+// Writes the game data of a disc folder: files of size bytes, named
+// d0.dat, d1.dat, ..., with common.res among them and a list of their
+// checksums that names itself. Returns the listed names.
+std::vector<std::string> WriteGameData(const std::string& disc, int files, size_t size);
+// What Setup and the uninstaller may touch, but for the folders in skip.
+std::vector<std::string> MachineState(const std::vector<std::string>& skip = {});
+// Ends the setup options dialog once a box with this caption was answered
+// and the dialog is usable again: the user gives up after a failed run.
+RobotHook CancelSetupAfter(const char* caption);
+// Polls, at most 20 s, until done() holds; says whether it did.
+bool WaitFor(const std::function<bool()>& done);
+// Runs a shell command on the host (Wine starts Linux programs, but can't
+// wait for them, so the command leaves a mark when done), at most 20 s;
+// paths of the prefix as the host names them, quoted, on C: or S:.
+bool RunOnHost(const std::string& command);
+std::string HostPath(const std::string& path);
 
 // "[caption] answer" of every box, sorted: boxes on screen together (the
 // progress dialog and the dialog over it) may be met in either order. With
@@ -43,8 +64,7 @@ std::vector<std::string> Answers(const RobotRun& run, bool withTexts = false);
 
 // The line after "key: " in the demo game's log, or "(no key)".
 std::string LogLine(const std::string& log, const std::string& key);
-// Polls, at most 20 s, until done() holds; says whether it did.
-bool WaitFor(const std::function<bool()>& done);
+
 
 // Makes Wine report a Windows version to "Thundra.exe" ("win98", ...), or
 // its default (Windows 7) for nullptr.

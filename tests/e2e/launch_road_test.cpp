@@ -67,4 +67,17 @@ TEST_F(E2E, ABlankInTheTemporaryDirectoryStartsTheRealGame)
     EXPECT_EQ("0 (0x00000000, asked by -exit)", LogLine(ReadTextFile(temp + "\\thun.log"), "exit")) << "the game did not run";
 }
 
+// A message too long for a box is shown shortened, never dropped.
+TEST_F(E2E, ALongTemporaryFolderShortensTheBox)
+{
+    const std::string temp = "C:\\thundra-e2e\\" + std::string(200, 't');
+    SetEnvironmentVariableA("TMP", temp.c_str());
+    SetEnvironmentVariableA("TEMP", temp.c_str());
+    ASSERT_TRUE(DeleteFileA(Disc("\\Run\\race.bin").c_str()));
+    RobotRun run = Launch("-noautoplay", {GoOn, {"Our Apologies", "Unable to copy race.bin!", "OK"}});
+    EXPECT_EQ(0u, run.exitCode);
+    const std::string box = Answers(run, true).back(), start = "[Our Apologies] Unable to copy race.bin!\r\n(" + Disc("\\Run\\race.bin") + " --> " + temp;
+    EXPECT_EQ(start.substr(0, 16 + 242) + "...\\thun.bin) -> OK", box);   // 255 characters, the cut before the last path's end
+}
+
 } // namespace

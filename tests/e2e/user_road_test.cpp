@@ -1,19 +1,21 @@
 // The user's whole road on the sample disc in the CD drive D:: the menu,
-// Setup to the hard disk with both links, Play, a crash, the mail, the log;
-// then the game link, which finds the disc and plays; then the uninstall
-// from the entry's command, after which the machine is as before.
+// Setup to C:\Games with both links, Play, a crash, the mail, the log; then
+// the game link, which finds the disc and plays; then the uninstall from
+// the entry's command, which removes nothing while the data folder's list
+// is lost or names a file outside it, and after which, and a restart, the
+// machine is as before.
 #include <objbase.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "e2e.h"
 
 namespace {
 
-constexpr char DataDir[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\";
+constexpr char DataDir[] = "C:\\Games\\Data\\";
 constexpr char Stub[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe";
 constexpr char Programs[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
-constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
 
 // A link's target and arguments, "target|arguments".
 std::string ReadLink(const std::string& file)
@@ -33,17 +35,6 @@ std::string ReadLink(const std::string& file)
     return std::string(target) + "|" + arguments;
 }
 
-// What Setup and the uninstaller may touch, but for the folders in skip.
-std::vector<std::string> MachineState(const std::vector<std::string>& skip = {})
-{
-    std::vector<std::string> state = ListTree("C:\\Program Files (x86)", skip);
-    for (const std::string& entry : ListTree("C:\\users\\root", {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
-        state.push_back(entry);
-    state.push_back(std::string("product key: ") + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
-    state.push_back(std::string("uninstall entry: ") + RegistryText(UninstallKey, "UninstallString"));
-    return state;
-}
-
 TEST_F(E2E, UserRoad)
 {
     RemoveTree("C:\\thundra-cd");
@@ -55,6 +46,7 @@ TEST_F(E2E, UserRoad)
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
     ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", UpToDateDriverTable));
     const std::vector<std::string> before = MachineState();
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, DataDir, sizeof DataDir);   // shown in the path dialog
 
     RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", "C:\\windows",
                                  {{"Thundra", VersionWarning, "Yes"}, {"Thundra", CrashQuestion, "Yes"}, {"Installing files...", "", ""},
@@ -107,14 +99,31 @@ TEST_F(E2E, UserRoad)
     })) << "the disc's Launcher did not end";
     ReportWindowsVersion(nullptr);
 
-    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows",
-                                    {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}});
-    EXPECT_EQ(0u, removal.exitCode);
-    EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(removal));
-    // As before, but for the stub that ran the removal and its folders.
-    EXPECT_EQ("", ListDifference(before, MachineState({"C:\\Program Files (x86)\\Orvane"})));
+    const std::string list = ReadTextFile("D:\\Run\\checksum.lst"), uninstall = RegistryText(UninstallKey, "UninstallString");
+    const std::pair<std::string, std::string> rows[] = {   // the data folder's list, and the box the uninstall ends with
+        {"", "[Uninstall] Can't find checksum.lst in\r\nC:\\Games\\Data\r\nNothing was removed: the game's files are still in that folder. -> OK"},
+        {list + "..\\race.bin 0\n", "[Our Apologies] Line " + std::to_string(std::count(list.begin(), list.end(), '\n') + 1) +
+                                         " of checksum.lst names a file outside the game's folder. -> OK"},
+        {list, "[Thundra] Files removed -> OK"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.second);
+        ASSERT_TRUE(row.first.empty() ? DeleteFileA("C:\\Games\\Data\\checksum.lst") : WriteTextFile("C:\\Games\\Data\\checksum.lst", row.first));
+        ASSERT_TRUE(WriteTextFile("C:\\Games\\race.bin", "the user's own"));
+        const std::vector<std::string> installed = MachineState();
+        RobotRun removal = RunWithRobot(uninstall, "C:\\windows", {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}, {"Our Apologies", "", "OK"}, {"Uninstall", "", "OK"}});
+        EXPECT_EQ(0u, removal.exitCode);
+        EXPECT_EQ((std::vector<std::string>{"[Uninstall] Remove Thundra? -> Yes", row.second}), Answers(removal, true));
+        if (row.first != list) {
+            EXPECT_EQ("", ListDifference(installed, MachineState())) << "the uninstall removed something";
+        }
+        EXPECT_EQ("the user's own", ReadTextFile("C:\\Games\\race.bin"));
+        ASSERT_TRUE(DeleteFileA("C:\\Games\\race.bin"));
+    }
+    EXPECT_NE("", ReadTextFile(Stub)) << "the running stub can't go at once";
+    EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
+    EXPECT_EQ("", ListDifference(before, MachineState()));
     RemoveTree("C:\\thundra-cd");
-    RemoveTree("C:\\Program Files (x86)\\Orvane");
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 // path dialog.
 #include "setup/file_engine.h"
 
-#include <shlobj.h>
-
 #include "launcher/product.h"
 #include "platform_fixture.h"
 #include "resources/resource_ids.h"
@@ -148,39 +146,6 @@ TEST_F(FileEngine, NeedsTwoHundredSixtyMegabytesFree)
     EXPECT_FALSE(Run({IDYES}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
     EXPECT_EQ("(none)", RegistryText(ProductKey, DataDirectoryValue));
-}
-
-// A game installed anywhere is removed by the list the install left in its
-// data directory; without one, or with a name that climbs out of it,
-// nothing at all is removed and a box says why.
-TEST_F(FileEngine, RemoveModeUsesTheInstalledListOrRemovesNothing)
-{
-    ASSERT_TRUE(DeleteFileA("Run\\checksum.lst"));   // the stub: no disc beside it
-    const std::string data = "C:\\thundra-engine\\games\\Data", outside = "C:\\thundra-engine\\games\\outside.dat";
-    const struct {
-        const char* list;
-        std::string box;
-        bool removed;
-    } rows[] = {
-        {nullptr, "[Uninstall] Can't find checksum.lst in\r\n" + data + "\r\nNothing was removed: the game's files are still in that folder.", false},
-        {"a.dat 0\n..\\outside.dat 0\nchecksum.lst 0\n", "[Our Apologies] Line 2 of checksum.lst names a file outside the game's folder.", false},
-        {"a.dat 0\ncommon.res 0\nchecksum.lst 0\n", "[Thundra] Files removed", true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.box);
-        SHCreateDirectoryExA(nullptr, data.c_str(), nullptr);
-        ASSERT_TRUE(WriteTextFile(data + "\\a.dat", "a") && WriteTextFile(data + "\\common.res", "c") && WriteTextFile(outside, "o"));
-        ASSERT_TRUE(row.list == nullptr || WriteTextFile(data + "\\checksum.lst", row.list));
-        char path[MAX_PATH];
-        snprintf(path, sizeof path, "%s\\", data.c_str());
-        RegSetKeyValueA(HKEY_LOCAL_MACHINE, ProductKey, DataDirectoryValue, REG_SZ, path, strlen(path) + 1);
-        ShownBoxes.clear();
-        EXPECT_EQ(row.removed, RunFileEngine(nullptr, path, true));
-        EXPECT_EQ(std::vector<std::string>{row.box}, ShownBoxes);
-        EXPECT_EQ(row.removed, GetFileAttributesA(data.c_str()) == INVALID_FILE_ATTRIBUTES);
-        EXPECT_EQ("o", ReadTextFile(outside));
-        EXPECT_EQ(row.removed ? "(none)" : std::string(path), RegistryText(ProductKey, DataDirectoryValue));
-    }
 }
 
 } // namespace

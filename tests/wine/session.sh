@@ -21,6 +21,7 @@ stop_session() {
     # shellcheck disable=SC1091
     [ ! -f "$state/env" ] || (. "$state/env" && wineserver64 -k 2>/dev/null || true)
     [ ! -f "$state/xvfb.pid" ] || kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    ! mountpoint -q "$state/small-drive" || umount "$state/small-drive" 2>/dev/null || sudo -n umount "$state/small-drive" 2>/dev/null || true
     rm -rf "$state/env" "$state/xvfb.pid" "$prefix"
 }
 
@@ -62,6 +63,16 @@ start_session() {
     # starts, so it is written into the registry file before that.
     ln -s ../drive_c/thundra-cd "$prefix/dosdevices/d:"
     printf '\n[Software\\\\Wine\\\\Drives] %s\n"d:"="cdrom"\n' "$(date +%s)" >>"$prefix/system.reg"
+    # Drive S: is a small disk of its own, 270 MB of tmpfs, for a disk that
+    # fills during an install and one with too little room; mounting needs
+    # root (or sudo), and the tests that need S: fail without it.
+    mkdir -p "$state/small-drive"
+    if mount -t tmpfs -o size=270m thundra-s "$state/small-drive" 2>/dev/null ||
+        sudo -n mount -t tmpfs -o size=270m thundra-s "$state/small-drive" 2>/dev/null; then
+        ln -s "$state/small-drive" "$prefix/dosdevices/s:"
+    else
+        echo "wine session: could not mount the small drive S: (root needed)"
+    fi
     # The user's own screen for the main job, else a screen of our own
     # whose number Xvfb picks and writes to us.
     local display=${THUNDRA_DISPLAY:-}

@@ -1,0 +1,93 @@
+// Setup on machines treated as users treat theirs: an install cut short at
+// any point, a disc that can't be read, a disk that fills up or has too
+// little room.
+#include "e2e.h"
+
+namespace {
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void StoreDataDirectory(const char* path)
+{
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path, static_cast<DWORD>(strlen(path) + 1));
+}
+
+// Every listed file in the data directory is the disc's.
+bool Whole(const std::string& disc, const std::vector<std::string>& names, const std::string& data)
+{
+    return std::all_of(names.begin(), names.end(), [&](const std::string& name) { return Exists(data + name) && ReadTextFile(data + name) == ReadTextFile(disc + "\\Run\\" + name); });
+}
+
+TEST_F(E2E, AnInstallCutShortIsNeverTakenForAWholeOne)
+{
+    const std::vector<std::string> names = WriteGameData(Disc(), 8, 2 << 20);
+    // Points by what has been written: the first file, the fifth, and
+    // common.res, which comes last and under another name.
+    for (std::string point : {"d0.dat", "d5.dat", "common.res.part"}) {
+        SCOPED_TRACE("killed as " + point + " appeared");
+        RobotRun cut = Launch("-setup", InstallScript("-", "-"), [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return Exists(DefaultDataDir + point); });
+        EXPECT_EQ(RobotKilled, cut.exitCode) << testing::PrintToString(Answers(cut, true));
+        bool shownInstalled = Exists(std::string(DefaultDataDir) + "common.res");
+        EXPECT_TRUE(!shownInstalled || Whole(Disc(), names, DefaultDataDir)) << "common.res beside a broken file";
+        std::vector<RobotRule> again = InstallScript("-", "-");
+        again[0].steps = "=Play from CD (10 MB required)|" + again[0].steps;   // not shown installed
+        EXPECT_TRUE(shownInstalled || Launch("-setup", again).exitCode == 0);
+        EXPECT_TRUE(Whole(Disc(), names, DefaultDataDir));
+        RemoveTree("C:\\Program Files (x86)\\Orvane");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
+    }
+}
+
+// Posing as Windows 98, where every fatal box raises the abort flag: Setup
+// fails, is rolled back, the user gives up, and Play starts the game.
+TEST_F(E2E, ASetupThatFailsIsNamedAndRolledBackAndPlayGoesOn)
+{
+    ASSERT_TRUE(Exists("S:\\")) << "no small drive S: (the Wine session mounts it as root)";
+    ReportWindowsVersion("win98");
+    ASSERT_EQ(ERROR_SUCCESS, SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\dsetup.dll").c_str(), Disc("\\redist\\directx7\\dsetup.dll").c_str(), FALSE));
+    const struct {
+        const char *target, *box, *last;   // last: the caption of the run's last box
+        std::string fault;                 // run on the host: before the run, or with the Launcher held as d0.dat appears
+    } rows[] = {
+        {"S:\\Thundra\\Data\\", "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 8 MB free -> OK", "Our Apologies",
+         "fallocate -l 262M " + HostPath("S:\\ballast")},
+        {DefaultDataDir, "[Our Apologies] Can't read Run\\d0.dat\r\nThe disc could not be read. Please clean it and try again. -> OK", "Error",
+         "truncate -s 1000 " + HostPath(Disc("\\Run\\d0.dat"))},
+        {"S:\\Thundra\\Data\\", "[Our Apologies] Can't write S:\\Thundra\\Data\\d0.dat\r\nThe disk in drive S: may be full. -> OK", "Error",
+         "fallocate -l 250M " + HostPath("S:\\ballast")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.box);
+        WriteGameData(Disc(), 3, 24 << 20);
+        StoreDataDirectory(row.target);
+        bool early = row.box[16] == 'T', held = early && RunOnHost(row.fault);
+        RobotHook cancel = CancelSetupAfter(row.last);
+        RobotRun run = Launch("-exit 0", {{"Thundra", "", "Setup|Play"}, InstallScript("-", "-")[0], {"Installing files...", "", ""}, {"Install", "", "OK"},
+                                          {"Create directory", "", "Yes"}, {"Our Apologies", "", "OK"}, {"Error", "", "OK"}},
+                              [&](const PROCESS_INFORMATION& launcher, const std::vector<RobotBox>& boxes) {
+                                  const std::string copy = std::string(row.target) + "d0.dat";
+                                  if (!held && Exists(copy)) {
+                                      SuspendThread(launcher.hThread);
+                                      held = ReadTextFile(copy).size() < (24u << 20) && RunOnHost(row.fault);
+                                      ResumeThread(launcher.hThread);
+                                  }
+                                  return cancel(launcher, boxes);
+                              });
+        ASSERT_TRUE(held) << "the fault came too late";
+        EXPECT_EQ(0u, run.exitCode) << testing::PrintToString(Answers(run, true));
+        // After the menu, the options, the progress and the install path dialogs, in any order, and the directory question.
+        std::vector<std::string> answers = Answers(run, true), expected = {"[Create directory] The directory\r\n" + std::string(row.target) + "\r\ndoes not exist.\r\nCreate it? -> Yes", row.box};
+        if (!early)
+            expected.push_back("[Error] Error installing file d0.dat -> OK");
+        EXPECT_EQ(expected, std::vector<std::string>(answers.begin() + std::min<size_t>(4, answers.size()), answers.end()));
+        EXPECT_FALSE(Exists(std::string(row.target) + (early ? "d0.dat" : ""))) << "not rolled back";   // no room: the directory made stays
+        EXPECT_EQ("(none)", RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+        EXPECT_EQ("0 (0x00000000, asked by -exit)", LogLine(ReadTextFile(Temp("thun.log")), "exit")) << "the game did not run";
+        DeleteFileA(Temp("thun.log").c_str());
+        DeleteFileA("S:\\ballast");
+        RemoveTree("S:\\Thundra");
+    }
+}
+
+} // namespace
