@@ -71,9 +71,9 @@ bool WaitFor(const std::function<bool()>& done)
 
 void ReportWindowsVersion(const char* version)
 {
-    const char key[] = "Software\\Wine\\AppDefaults\\Thundra.exe";
-    version == nullptr ? RegDeleteKeyA(HKEY_CURRENT_USER, key)
-                       : RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
+    for (const char* key : {"Software\\Wine\\AppDefaults\\Thundra.exe", "Software\\Wine\\AppDefaults\\Thunx.exe"})
+        version == nullptr ? RegDeleteKeyA(HKEY_CURRENT_USER, key)
+                           : RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
 }
 
 std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop)

@@ -66,6 +66,6 @@ std::vector<std::string> Answers(const RobotRun& run, bool withTexts = false);
 std::string LogLine(const std::string& log, const std::string& key);
 
 
-// Makes Wine report a Windows version to "Thundra.exe" ("win98", ...), or
-// its default (Windows 7) for nullptr.
+// Makes Wine report a Windows version to "Thundra.exe" and its stub
+// "Thunx.exe" ("win98", ...), or its default (Windows 7) for nullptr.
 void ReportWindowsVersion(const char* version);
