@@ -26,17 +26,18 @@ void E2E::SetUp()
     const std::string games = LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of("\\/")) + "\\game\\";
     for (std::string image : {"race.bin", "debug.bin"})
         ASSERT_TRUE(CopyFileA((games + image).c_str(), Disc("\\Run\\" + image).c_str(), FALSE));
-    for (std::string double_ : {"mapi32.dll", "notepad.exe"})
-        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\" + double_).c_str(), Disc("\\" + double_).c_str(), FALSE));
+    SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr);
+    for (std::string double_ : {"mapi32.dll", "notepad.exe", "redist\\directx7\\dsetup.dll"})
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + double_.substr(double_.find_last_of('\\') + 1).insert(0, "\\")).c_str(), Disc("\\" + double_).c_str(), FALSE));
 }
 
 // Whatever a failed test left of an installation goes too.
 void E2E::TearDown()
 {
     ReportWindowsVersion(nullptr);
-    for (const char* folder : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", "C:\\users\\root\\Desktop\\Thundra.lnk",
-                               "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "S:\\Thundra", "S:\\ballast"})
-        RemoveTree(folder);
+    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", "C:\\users\\root\\Desktop\\Thundra.lnk", "S:\\Thundra", "S:\\ballast",
+                             "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
+        RemoveTree(path);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);
 }
@@ -85,16 +86,14 @@ std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop)
 std::vector<std::string> WriteGameData(const std::string& disc, int files, size_t size)
 {
     std::vector<std::string> names;
-    std::string list;
+    std::string list, bytes(size, '\0');
     for (int i = 0; i < files; ++i) {
-        names.push_back(i == files / 2 ? "common.res" : "d" + std::to_string(i) + ".dat");
-        // Not a run of one byte: a run's checksum comes round again, and a
-        // cut copy could pass for whole.
-        std::string bytes(size, '\0');
+        // Not a run of one byte: a run's checksum comes round again, and a cut copy could pass for whole.
         for (size_t at = 0; at < size; ++at)
             bytes[at] = static_cast<char>((at * 2654435761u) >> (24 - i));
+        names.push_back(i == files / 2 ? "common.res" : "d" + std::to_string(i) + ".dat");
         char sum[16];
-        snprintf(sum, sizeof sum, " %x\n", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+        snprintf(sum, sizeof sum, " %x\n", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), size));
         list += names.back() + sum;
         WriteTextFile(disc + "\\Run\\" + names.back(), bytes);
     }
@@ -103,14 +102,12 @@ std::vector<std::string> WriteGameData(const std::string& disc, int files, size_
     return names;
 }
 
-std::vector<std::string> MachineState(const std::vector<std::string>& skip)
+std::vector<std::string> MachineState()
 {
-    std::vector<std::string> state = ListTree("C:\\Program Files (x86)", skip);
-    for (const char* folder : {"C:\\users\\root", "C:\\Games"})
+    std::vector<std::string> state = {"product key: " + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"), "uninstall entry: " + RegistryText(UninstallKey, "UninstallString")};
+    for (const char* folder : {"C:\\Program Files (x86)", "C:\\users\\root", "C:\\Games"})
         for (const std::string& entry : ListTree(folder, {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
             state.push_back(entry);
-    state.push_back(std::string("product key: ") + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
-    state.push_back(std::string("uninstall entry: ") + RegistryText(UninstallKey, "UninstallString"));
     return state;
 }
 
@@ -118,12 +115,9 @@ RobotHook CancelSetupAfter(const char* caption)
 {
     auto done = std::make_shared<bool>(false);
     return [=](const PROCESS_INFORMATION&, const std::vector<RobotBox>& boxes) {
-        auto find = [&](const char* text) {
-            return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) != std::string::npos; });
-        };
+        auto find = [&](const char* text) { return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) != std::string::npos; }); };
         auto options = find("Disk Usage:"), progress = find("Installing files...");
-        // Once the progress dialog is gone: while it closes, a Cancel is a
-        // request to the run that has just ended.
+        // Once the progress dialog is gone: while it closes, a Cancel is a request to the run that has just ended.
         if (!*done && find(caption) != boxes.end() && options != boxes.end() && progress != boxes.end() && !IsWindow(progress->window))
             *done = PostMessageA(options->window, WM_COMMAND, IDCANCEL, 0) != FALSE;
         return false;
@@ -137,11 +131,10 @@ bool RunOnHost(const std::string& command)
     PROCESS_INFORMATION process = {};
     DeleteFileA("C:\\thundra-e2e\\host-done");
     std::string line = "/bin/sh -c \"" + command + " && touch " + HostPath("C:\\thundra-e2e\\host-done") + "\"";
-    if (!CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
+    bool started = CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return WaitFor([] { return GetFileAttributesA("C:\\thundra-e2e\\host-done") != INVALID_FILE_ATTRIBUTES; });
+    return started && WaitFor([] { return Exists("C:\\thundra-e2e\\host-done"); });
 }
 
 std::string HostPath(const std::string& path)

@@ -23,7 +23,8 @@ constexpr char CrashQuestion[] =
 // Each test gets a disc folder C:\thundra-e2e\disc holding the Launcher,
 // the autorun marker and what Play needs (the demo game as Run\race.bin and
 // Run\debug.bin, a driver table that lists Wine's display as up to date, the
-// doubles of mapi32.dll and notepad.exe), and its own temporary directory.
+// doubles of mapi32.dll, notepad.exe and redist\directx7\dsetup.dll), and
+// its own temporary directory.
 class E2E : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -44,8 +45,10 @@ std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop)
 // d0.dat, d1.dat, ..., with common.res among them and a list of their
 // checksums that names itself. Returns the listed names.
 std::vector<std::string> WriteGameData(const std::string& disc, int files, size_t size);
-// What Setup and the uninstaller may touch, but for the folders in skip.
-std::vector<std::string> MachineState(const std::vector<std::string>& skip = {});
+// What Setup and the uninstaller may touch: files, folders, registry values.
+std::vector<std::string> MachineState();
+inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+inline void StoreDataDirectory(const char* path) { RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path, static_cast<DWORD>(strlen(path) + 1)); }
 // Ends the setup options dialog once a box with this caption was answered
 // and the dialog is usable again: the user gives up after a failed run.
 RobotHook CancelSetupAfter(const char* caption);

@@ -5,13 +5,6 @@
 
 namespace {
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void StoreDataDirectory(const char* path)
-{
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path, static_cast<DWORD>(strlen(path) + 1));
-}
-
 // Every listed file in the data directory is the disc's.
 bool Whole(const std::string& disc, const std::vector<std::string>& names, const std::string& data)
 {
@@ -44,8 +37,6 @@ TEST_F(E2E, ASetupThatFailsIsNamedAndRolledBackAndPlayGoesOn)
 {
     ASSERT_TRUE(Exists("S:\\")) << "no small drive S: (the Wine session mounts it as root)";
     ReportWindowsVersion("win98");
-    ASSERT_EQ(ERROR_SUCCESS, SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr));
-    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\dsetup.dll").c_str(), Disc("\\redist\\directx7\\dsetup.dll").c_str(), FALSE));
     const struct {
         const char *target, *box, *last;   // last: the caption of the run's last box
         std::string fault;                 // run on the host: before the run, or with the Launcher held as d0.dat appears

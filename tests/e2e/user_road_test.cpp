@@ -1,5 +1,5 @@
-// The user's whole road on the sample disc in the CD drive D:: the menu,
-// Setup to C:\Games with both links, Play, a crash, the mail, the log; then
+// The user's whole road on the sample disc in the CD drive D:: the menu and
+// its Notes, Setup to C:\Games with both links, Play, a crash, the mail, the log; then
 // the game link, which finds the disc and plays; then the uninstall from
 // the entry's command, which removes nothing while the data folder's list
 // is lost or names a file outside it, and after which, and a restart, the
@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "e2e.h"
 
@@ -46,18 +47,21 @@ TEST_F(E2E, UserRoad)
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
     ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", UpToDateDriverTable));
     const std::vector<std::string> before = MachineState();
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, DataDir, sizeof DataDir);   // shown in the path dialog
+    StoreDataDirectory(DataDir);   // shown in the install path dialog
 
+    RECT menu = {};   // measured while it is up
     RobotRun road = RunWithRobot("D:\\Thundra.exe -exit 1", "C:\\windows",
                                  {{"Thundra", VersionWarning, "Yes"}, {"Thundra", CrashQuestion, "Yes"}, {"Installing files...", "", ""},
                                   {"Thundra", "Disk Usage:", "+Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok"},
                                   {"Install", "", "OK"}, {"Create directory", "The directory", "Yes"}, {"Thun", "Files copied successfully", "OK"},
-                                  {"Our Apologies", "Thundra has exited unexpectedly (1).  Let's check out the log.", "OK"}, {"Thundra", "", "Setup|Play"}},
-                                 60000);
+                                  {"Our Apologies", "Thundra has exited unexpectedly (1).  Let's check out the log.", "OK"}, {"Thundra", "", "Notes|Notes|Setup|Play"}},
+                                 60000, [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>& boxes) {
+                                     return !boxes.empty() && IsWindowVisible(boxes[0].window) && !GetClientRect(boxes[0].window, &menu);
+                                 });
     EXPECT_EQ(0u, road.exitCode) << testing::PrintToString(Answers(road, true));
     EXPECT_EQ((std::vector<std::string>{"[Create directory] Yes", "[Install] OK", "[Installing files...] ", "[Our Apologies] OK",
                                         "[Thun] OK", "[Thundra] +Play from hard disk (260 MB required)|+Start Menu shortcut|+Desktop Icon|Ok",
-                                        "[Thundra] Setup|Play", "[Thundra] Yes", "[Thundra] Yes"}),
+                                        "[Thundra] Notes|Notes|Setup|Play", "[Thundra] Yes", "[Thundra] Yes"}),
               Answers(road)) << testing::PrintToString(Answers(road, true));
     for (const std::string& file : ListTree("D:\\Run")) {
         std::string name = file.substr(file.find_last_of('\\') + 1);
@@ -79,8 +83,19 @@ TEST_F(E2E, UserRoad)
               "to reserved=0 class=1 name=\"thundra-bugs@ostro.example\" address=\"thundra-bugs@ostro.example\" entry=0\n"
               "file reserved=0 flags=0x0 position=0xffffffff path=\"" + Temp("thun.log") + "\" name=\"thun.log\" type=(null)\n",
               ReadTextFile("D:\\mapi-calls.txt"));
-    EXPECT_TRUE(WaitFor([] { return !ReadTextFile("D:\\notepad-calls.txt").empty(); }));
-    EXPECT_EQ("notepad " + Temp("thun.log") + "\n", ReadTextFile("D:\\notepad-calls.txt"));
+    // Notes opened the readme each time it was pressed, the crash the log; the menu is its picture, no grey band.
+    const std::vector<std::string> opened = {"notepad " + Temp("thun.log"), "notepad.exe run\\readme.txt", "notepad.exe run\\readme.txt"};   // in any order
+    std::vector<std::string> calls;
+    WaitFor([&] { std::istringstream record(ReadTextFile("D:\\notepad-calls.txt")); calls.clear(); for (std::string line; std::getline(record, line);) calls.push_back(line); return calls.size() >= 3; });
+    std::sort(calls.begin(), calls.end());
+    EXPECT_EQ(opened, calls);
+    HMODULE exe = LoadLibraryExA("D:\\Thundra.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    BITMAP picture = {};
+    GetObjectA(LoadImageA(exe, MAKEINTRESOURCEA(300), IMAGE_BITMAP, 0, 0, 0), sizeof picture, &picture);
+    FreeLibrary(exe);
+    EXPECT_EQ(500, picture.bmWidth);
+    EXPECT_NEAR(picture.bmWidth, menu.right, 2);
+    EXPECT_NEAR(picture.bmHeight, menu.bottom, 2);
 
     // The game link starts the stub, which starts the disc's Launcher; Wine
     // poses as Windows 98 for it, whose checks pass without a question.

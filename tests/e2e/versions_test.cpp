@@ -17,8 +17,6 @@ constexpr char Link[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\
 
 TEST_F(E2E, EveryWindowsVersionItsOwnRoad)
 {
-    ASSERT_EQ(ERROR_SUCCESS, SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr));
-    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\dsetup.dll").c_str(), Disc("\\redist\\directx7\\dsetup.dll").c_str(), FALSE));
     ASSERT_TRUE(WriteTextFile(Disc("\\Run\\checksum.lst"), "race.bin 0\nchecksum.lst 0\n"));   // the uninstaller reads the copy
     const std::string upgrade = "[DirectX Setup] " + std::string(Upgrade) + " -> ", driver = "[Thundra] " + std::string(Driver) + " -> ",
                       nt4 = "[Thundra] Thundra cannot run under Windows NT 4.0\nContinue? -> Yes", nt5 = "[Thundra] " + std::string(VersionWarning) + " -> Yes";

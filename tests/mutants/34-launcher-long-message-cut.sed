@@ -1,0 +1,3 @@
+# a long message cut at its end, its last path lost
+# file: launcher/format.cpp
+55s/tail = room \/ 2;/tail = 0;/
