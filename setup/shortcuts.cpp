@@ -189,7 +189,8 @@ void GetStubFolders(char (*folders)[PathSize])
 {
     GetDefaultInstallDir(folders[0]);
     size_t length = strlen(folders[0]);
-    folders[0][length - 1] = '\0';
+    if (length > 0)
+        folders[0][length - 1] = '\0';   // its trailing backslash
     FormatInto(folders[1], PathSize, "%s", folders[0]);
     char* lastSlash = strrchr(folders[1], '\\');
     if (lastSlash != nullptr)

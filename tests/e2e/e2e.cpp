@@ -27,8 +27,8 @@ void E2E::SetUp()
     for (std::string image : {"race.bin", "debug.bin"})
         ASSERT_TRUE(CopyFileA((games + image).c_str(), Disc("\\Run\\" + image).c_str(), FALSE));
     SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr);
-    for (std::string double_ : {"mapi32.dll", "notepad.exe", "redist\\directx7\\dsetup.dll"})
-        ASSERT_TRUE(CopyFileA((TestProgramFolder() + double_.substr(double_.find_last_of('\\') + 1).insert(0, "\\")).c_str(), Disc("\\" + double_).c_str(), FALSE));
+    for (std::string double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_.c_str(), '\\')).c_str(), Disc(double_).c_str(), FALSE));
 }
 
 // Whatever a failed test left of an installation goes too.
