@@ -48,7 +48,7 @@ void CenterWindow(HWND window)
 // the boxes. Each step goes on whatever became of the one before.
 static void ReconcileShortcuts(HWND dialog)
 {
-    bool keep = IsHardDiskInstall();
+    bool hardDisk = IsHardDiskInstall(), keep = hardDisk;
     if (IsDlgButtonChecked(dialog, IDC_START_MENU) == BST_CHECKED) {
         keep = true;
         if (!StartMenuLinkExists()) {
@@ -63,13 +63,13 @@ static void ReconcileShortcuts(HWND dialog)
             CopyStub();
             CreateDesktopLink();
         }
-        RegisterUninstall();
+        RegisterUninstall(hardDisk);
         return;
     }
     if (DesktopLinkExists())
         RemoveDesktopLink();
     if (keep) {
-        RegisterUninstall();
+        RegisterUninstall(hardDisk);
     } else {
         DeleteStub();
         UnregisterUninstall();

@@ -11,6 +11,7 @@
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
+#include "resources/version.h"
 #include "setup/directories.h"
 #include "setup/setup_state.h"
 
@@ -206,7 +207,50 @@ void DeleteStub()
         RemoveDirectoryA(folder);
 }
 
-void RegisterUninstall()
+// The bytes of the files that pattern finds.
+static unsigned long long FileBytes(const char* pattern)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    unsigned long long bytes = 0;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            bytes += (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return bytes;
+}
+
+// What the system's list of programs shows beside the name: publisher,
+// version, icon, place, size and site, and that there is nothing to modify
+// or repair. A detail that can't be written is left out; the entry works
+// without it.
+static void SetEntryDetails(HKEY key, bool onHardDisk)
+{
+    char location[PathSize], icon[PathSize + 2], files[PathSize + 1];
+    if (onHardDisk)
+        GetDataDir(location);
+    else
+        GetDefaultInstallDir(location);
+    FormatInto(icon, std::size(icon), "%s,0", GetStubPath());
+    unsigned long long bytes = FileBytes(GetStubPath());
+    if (onHardDisk && FormatInto(files, std::size(files), "%s*", location))
+        bytes += FileBytes(files);
+    const char* const texts[][2] = {{"Publisher", PublisherName}, {"DisplayVersion", LAUNCHER_VERSION_TEXT},
+                                    {"DisplayIcon", icon}, {"InstallLocation", location}, {"URLInfoAbout", WebSiteAddress}};
+    for (const auto& text : texts)
+        Sys.RegSetValueExA(key, text[0], 0, REG_SZ, reinterpret_cast<const BYTE*>(text[1]), static_cast<DWORD>(strlen(text[1]) + 1));
+    const struct {
+        const char* name;
+        DWORD value;
+    } numbers[] = {{"EstimatedSize", static_cast<DWORD>((bytes + 1023) / 1024)}, {"NoModify", 1}, {"NoRepair", 1}};
+    for (const auto& number : numbers)
+        Sys.RegSetValueExA(key, number.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number.value), sizeof number.value);
+}
+
+void RegisterUninstall(bool onHardDisk)
 {
     // An entry must always have a stub to run.
     if (!FileExists(GetStubPath()) && !CopyStub())
@@ -226,6 +270,8 @@ void RegisterUninstall()
     else if (Sys.RegSetValueExA(key, "UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
                                 static_cast<DWORD>(strlen(command) + 1)) != ERROR_SUCCESS)
         ShowWarning("Can't set uninstall value");
+    else
+        SetEntryDetails(key, onHardDisk);
     RegCloseKey(key);
 }
 

@@ -30,6 +30,7 @@ void DeleteStub();
 constexpr int StubFolderCount = 2;
 void GetStubFolders(char (*folders)[PathSize]);
 // Writes the uninstall entry, copying the stub first when it is missing;
-// without a stub no entry is written.
-void RegisterUninstall();
+// without a stub no entry is written. onHardDisk: the game's data is
+// installed, which the entry's place and size follow.
+void RegisterUninstall(bool onHardDisk);
 void UnregisterUninstall();

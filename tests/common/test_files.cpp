@@ -63,7 +63,7 @@ std::string ListDifference(const std::vector<std::string>& before, const std::ve
 std::string RegistryText(const char* key, const char* name, unsigned long view)
 {
     char value[1024] = "(none)";
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ | view, nullptr, value, &size);
-    return value;
+    DWORD size = sizeof value, type = REG_NONE;
+    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD | view, &type, value, &size);
+    return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(value)) : value;
 }

@@ -19,6 +19,6 @@ void RemoveTree(const std::string& path);
 std::vector<std::string> ListTree(const std::string& folder, const std::vector<std::string>& skip = {});
 // One "gone: " or "new: " line for each entry only one list has.
 std::string ListDifference(const std::vector<std::string>& before, const std::vector<std::string>& after);
-// A text value under HKEY_LOCAL_MACHINE, or "(none)"; view may name the
+// A text or number value under HKEY_LOCAL_MACHINE, or "(none)"; view may name the
 // registry view (RRF_SUBKEY_WOW6464KEY), else the program's own is read.
 std::string RegistryText(const char* key, const char* name, unsigned long view = 0);

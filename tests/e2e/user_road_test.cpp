@@ -71,6 +71,20 @@ TEST_F(E2E, UserRoad)
     EXPECT_EQ(DataDir, RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     EXPECT_TRUE(ReadTextFile("D:\\Thundra.exe") == ReadTextFile(Stub)) << "the stub is not the Launcher";
     EXPECT_EQ("\"" + std::string(Stub) + "\" -uninstall", RegistryText(UninstallKey, "UninstallString"));
+    // The Apps list's details: the exe's own version, the installed files' size in KB with the stub.
+    VS_FIXEDFILEINFO* version = nullptr;
+    std::string info(GetFileVersionInfoSizeA("D:\\Thundra.exe", nullptr), '\0'), entry;
+    GetFileVersionInfoA("D:\\Thundra.exe", 0, info.size(), &info[0]);
+    VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&version), nullptr);
+    size_t bytes = ReadTextFile(Stub).size();
+    for (const std::string& file : ListTree(DataDir))
+        bytes += ReadTextFile(file).size();
+    for (const char* value : {"DisplayName", "Publisher", "DisplayVersion", "DisplayIcon", "InstallLocation", "EstimatedSize", "URLInfoAbout", "NoModify", "NoRepair"})
+        entry += RegistryText(UninstallKey, value) + "|";
+    EXPECT_EQ("Thundra|Orvane|" + std::to_string(HIWORD(version->dwFileVersionMS)) + "." + std::to_string(LOWORD(version->dwFileVersionMS)) + "." +
+                  std::to_string(HIWORD(version->dwFileVersionLS)) + "." + std::to_string(LOWORD(version->dwFileVersionLS)) + "|" + Stub + ",0|" + DataDir + "|" +
+                  std::to_string((bytes + 1023) / 1024) + "|http://www.thundra.example/|1|1|",
+              entry);
     CoInitialize(nullptr);
     EXPECT_EQ(std::string(Stub) + "|", ReadLink(std::string(Programs) + "Thundra.lnk"));
     EXPECT_EQ(std::string(Stub) + "|-uninstall", ReadLink(std::string(Programs) + "Uninstall Thundra.lnk"));

@@ -1,3 +1,3 @@
 # the uninstall entry written without its stub
 # file: setup/shortcuts.cpp
-211s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
+256s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
