@@ -16,6 +16,7 @@ add_library(launcher_core STATIC
     crashreport/crash_report.cpp
     crashreport/log_path.cpp
     launcher/disc_search.cpp
+    launcher/elevation.cpp
     launcher/files.cpp
     launcher/format.cpp
     launcher/instances.cpp

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "launcher/elevation.h"
 #include "launcher/product.h"
 #include "launcher/winmain.h"
 #include "resources/resource_ids.h"
@@ -67,7 +68,8 @@ INT_PTR CALLBACK MenuDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         switch (LOWORD(wParam)) {
         case IDC_SETUP:
             // The menu stays open: the user can press Play after installing.
-            RunSetup(LauncherInstance, dialog);
+            if (!HandOverToElevatedCopy(dialog, SetupSwitch))
+                RunSetup(LauncherInstance, dialog);
             return FALSE;
         case IDC_NOTES:
             WinExec(NotesCommand, SW_SHOW);

@@ -23,6 +23,7 @@ const SystemCalls RealSystemCalls = {
     SHBrowseForFolderA,
     SHGetPathFromIDListA,
     SHGetSpecialFolderLocation,
+    ShellExecuteExA,
     GetLogicalDriveStringsA,
     GetDriveTypeA,
 };

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <ddraw.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 struct SystemCalls {
@@ -40,6 +41,8 @@ struct SystemCalls {
     PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info);
     BOOL(WINAPI* SHGetPathFromIDListA)(PCIDLIST_ABSOLUTE list, LPSTR path);
     HRESULT(WINAPI* SHGetSpecialFolderLocation)(HWND owner, int folder, PIDLIST_ABSOLUTE* list);
+    // Setup and the uninstall started again with an administrator's rights.
+    BOOL(WINAPI* ShellExecuteExA)(SHELLEXECUTEINFOA* execute);
     // The drives the stub looks through for the disc.
     DWORD(WINAPI* GetLogicalDriveStringsA)(DWORD size, LPSTR buffer);
     UINT(WINAPI* GetDriveTypeA)(LPCSTR root);

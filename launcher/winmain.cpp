@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/disc_search.h"
+#include "launcher/elevation.h"
 #include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/instances.h"
@@ -32,9 +33,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     if (GetModuleDirectory(moduleDir, std::size(moduleDir)))
         SetCurrentDirectoryA(moduleDir);
 
+    // An elevated copy, started for Setup or the uninstall, asks no more.
+    bool elevatedCopy = TakeSwitch(commandLine, ElevatedSwitch);
+
     // Uninstall comes first: the stub lies where no autorun marker is.
     if (TakeSwitch(commandLine, UninstallSwitch)) {
-        RunUninstall(instance, nullptr);
+        if (elevatedCopy || !HandOverToElevatedCopy(nullptr, UninstallSwitch))
+            RunUninstall(instance, nullptr);
+        return 0;
+    }
+
+    // The copy that the menu's Setup started, while the menu's Launcher
+    // still holds the single-instance semaphore.
+    if (elevatedCopy && TakeSwitch(commandLine, SetupSwitch)) {
+        RunSetup(instance, nullptr);
         return 0;
     }
 
@@ -57,7 +69,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 
     TakeSwitch(commandLine, AutoplaySwitch);
     if (TakeSwitch(commandLine, SetupSwitch)) {
-        RunSetup(instance, nullptr);
+        if (!HandOverToElevatedCopy(nullptr, SetupSwitch))
+            RunSetup(instance, nullptr);
         return 0;
     }
     if (!TakeSwitch(commandLine, NoAutoplaySwitch) && !RunMenu())

@@ -1,0 +1,3 @@
+# the Apps list offers a Modify the uninstaller can't do
+# file: setup/shortcuts.cpp
+248s/{"NoModify", 1}/{"NoModify", 0}/

@@ -1,0 +1,96 @@
+// Setup and the uninstall where Windows asks for an administrator: the
+// platform table poses as each Windows and token and takes the runas start,
+// whose copy ends once the test has seen the menu disabled.
+#include "launcher/elevation.h"
+
+#include "platform_fixture.h"
+
+namespace {
+
+struct Machine {
+    DWORD platform, major;
+    BOOL elevated, started;   // started: the runas start succeeds, else fails with error
+    DWORD error;
+} Now;
+std::string Started;
+bool SeenDisabled;
+std::thread Copy;
+
+BOOL WINAPI Version(LPOSVERSIONINFOA info)
+{
+    info->dwPlatformId = Now.platform;
+    info->dwMajorVersion = Now.major;
+    return TRUE;
+}
+BOOL WINAPI OpenToken(HANDLE, DWORD, PHANDLE token) { return *token = nullptr, TRUE; }
+BOOL WINAPI TokenInfo(HANDLE, TOKEN_INFORMATION_CLASS type, LPVOID info, DWORD, PDWORD)
+{
+    static_cast<TOKEN_ELEVATION*>(info)->TokenIsElevated = Now.elevated;
+    return type == TokenElevation;
+}
+FARPROC WINAPI Lookup(HMODULE module, LPCSTR name)
+{
+    return !strcmp(name, "OpenProcessToken") ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(OpenToken))
+           : !strcmp(name, "GetTokenInformation") ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(TokenInfo)) : GetProcAddress(module, name);
+}
+BOOL WINAPI Execute(SHELLEXECUTEINFOA* execute)
+{
+    Started = std::string(execute->lpVerb) + "|" + execute->lpFile + "|" + execute->lpParameters + "|" + execute->lpDirectory;
+    SetLastError(Now.error);
+    if (!Now.started)
+        return FALSE;
+    HANDLE copy = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DuplicateHandle(GetCurrentProcess(), copy, GetCurrentProcess(), &execute->hProcess, 0, FALSE, DUPLICATE_SAME_ACCESS);
+    HWND owner = execute->hwnd;
+    Copy = std::thread([=] {
+        for (int i = 0; i < 1000 && IsWindowEnabled(owner); ++i)
+            Sleep(10);
+        SeenDisabled = !IsWindowEnabled(owner);
+        SetEvent(copy);
+        CloseHandle(copy);
+    });
+    return TRUE;
+}
+
+TEST_F(PlatformTest, SetupAndTheUninstallStartAnElevatedCopyWhereWindowsAsks)
+{
+    Sys.GetVersionExA = Version;
+    Sys.GetProcAddress = Lookup;
+    Sys.ShellExecuteExA = Execute;
+    char exe[MAX_PATH], directory[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    GetCurrentDirectoryA(MAX_PATH, directory);
+    HWND menu = CreateWindowA("STATIC", "menu", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const struct {
+        const char* what;
+        Machine machine;
+        const char* action;
+        bool handedOver;
+        std::vector<std::string> boxes;
+    } rows[] = {
+        {"Windows 10, not elevated: runas, the menu disabled until the copy ends", {2, 10, FALSE, TRUE, 0}, "-setup", true, {}},
+        {"the uninstall likewise", {2, 6, FALSE, TRUE, 0}, "-uninstall", true, {}},
+        {"declined at the prompt: nothing more", {2, 10, FALSE, FALSE, ERROR_CANCELLED}, "-setup", true, {}},
+        {"any other failure is said", {2, 10, FALSE, FALSE, ERROR_FILE_NOT_FOUND}, "-setup", true, {"[Our Apologies] Can't start Thundra with an administrator's rights (error 2)."}},
+        {"Windows 10, elevated: straight on", {2, 10, TRUE, TRUE, 0}, "-setup", false, {}},
+        {"Windows XP: straight on", {2, 5, FALSE, TRUE, 0}, "-setup", false, {}},
+        {"Windows 98: straight on", {1, 4, FALSE, TRUE, 0}, "-uninstall", false, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Now = row.machine;
+        Started.clear();
+        ShownBoxes.clear();
+        SeenDisabled = false;
+        EXPECT_EQ(row.handedOver, HandOverToElevatedCopy(menu, row.action));
+        if (Copy.joinable())
+            Copy.join();
+        EXPECT_EQ(row.handedOver ? "runas|" + std::string(exe) + "|" + row.action + " -elevated|" + directory : "", Started);
+        EXPECT_EQ(row.handedOver && row.machine.started, SeenDisabled);
+        EXPECT_TRUE(IsWindowEnabled(menu));
+        EXPECT_EQ(row.boxes, ShownBoxes);
+    }
+    DestroyWindow(menu);
+}
+
+} // namespace
