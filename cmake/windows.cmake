@@ -25,6 +25,7 @@ add_library(launcher_core STATIC
     launcher/messages.cpp
     launcher/platform.cpp
     launcher/switches.cpp
+    launcher/system_folders.cpp
     preflight/directx_offer.cpp
     preflight/driver_table.cpp
     preflight/preflight.cpp

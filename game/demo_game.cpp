@@ -37,10 +37,15 @@ const ExitChoice Choices[] = {
 };
 
 char LogPath[MAX_PATH + 16];
+wchar_t TempFolder[MAX_PATH];
 
 void WriteLog(const char* mode, const char* format, const char* text)
 {
-    FILE* log = fopen(LogPath, mode);
+    // The temporary folder may be named outside the ANSI code page.
+    wchar_t widePath[MAX_PATH + 16], wideMode[4];
+    swprintf(widePath, MAX_PATH + 16, L"%lsthun.log", TempFolder);
+    MultiByteToWideChar(CP_ACP, 0, mode, -1, wideMode, 4);
+    FILE* log = _wfopen(widePath, wideMode);
     if (log == nullptr)
         return;
     fprintf(log, format, text);
@@ -49,11 +54,11 @@ void WriteLog(const char* mode, const char* format, const char* text)
 
 void StartLog()
 {
+    if (GetTempPathW(MAX_PATH, TempFolder) >= MAX_PATH)
+        TempFolder[0] = L'\0';
     char temp[MAX_PATH] = "";
-    DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length >= MAX_PATH)
-        temp[0] = '\0';
-    snprintf(LogPath, sizeof LogPath, "%sthun.log", temp);
+    WideCharToMultiByte(CP_ACP, 0, TempFolder, -1, temp, MAX_PATH, nullptr, nullptr);
+    snprintf(LogPath, sizeof LogPath, "%sthun.log", temp);   // shown in its window
 
     SYSTEMTIME now;
     GetLocalTime(&now);

@@ -12,6 +12,7 @@
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "launcher/switches.h"
+#include "launcher/system_folders.h"
 #include "launcher/winmain.h"
 #include "preflight/directx_offer.h"
 #include "preflight/preflight.h"
@@ -64,10 +65,9 @@ static bool CopyGameImage(bool safe, char* image, char* runDirectory)
         }
     }
 
-    char tempDirectory[PathSize] = "";
-    DWORD length = Sys.GetTempPathA(std::size(tempDirectory), tempDirectory);
-    if (length >= std::size(tempDirectory))
-        tempDirectory[0] = '\0';
+    char tempDirectory[PathSize];
+    if (!GetTempFolder(tempDirectory))
+        return false;
     if (!FormatInto(image, PathSize, "%s%s", tempDirectory, TempGameImage)) {
         ShowFatal("Unable to copy race.bin!\r\n(%s --> %s%s)", source, tempDirectory, TempGameImage);
         return false;

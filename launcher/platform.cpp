@@ -30,6 +30,13 @@ const SystemCalls RealSystemCalls = {
 
 SystemCalls Sys = RealSystemCalls;
 
+bool IsWindowsNT()
+{
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    return Sys.GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
 // The shipped build is 32-bit; records handed to the system must have the
 // sizes it expects there.
 #if defined(__i386__)

@@ -59,3 +59,7 @@ Function ProcAs(FARPROC entry)
 
 // The real functions, for restoring entries.
 extern const SystemCalls RealSystemCalls;
+
+// Windows NT and its successors, as the table reports them; else the 95
+// family (or Win32s).
+bool IsWindowsNT();

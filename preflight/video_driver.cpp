@@ -18,13 +18,6 @@ constexpr char OutOfDateQuestion[] =
 constexpr DWORD AllDevices =
     DDENUM_ATTACHEDSECONDARYDEVICES | DDENUM_DETACHEDSECONDARYDEVICES | DDENUM_NONDISPLAYDEVICES;
 
-bool IsWindowsNT()
-{
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    return Sys.GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
 static BOOL WINAPI EnumDeviceCallback(GUID* device, LPSTR, LPSTR, LPVOID, HMONITOR)
 {
     LPDIRECTDRAW directDraw;

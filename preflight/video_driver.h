@@ -9,5 +9,3 @@ void CheckVideoDriver();
 int GetDriverStatus();
 
 int LookUpDriverTable(unsigned vendor, unsigned device, const unsigned installed[4]);
-
-bool IsWindowsNT();

@@ -8,6 +8,7 @@
 #include "launcher/format.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
+#include "launcher/system_folders.h"
 #include "resources/resource_ids.h"
 #include "setup/directories.h"
 #include "setup/path_rules.h"
@@ -78,7 +79,7 @@ bool BrowseForFolder(HWND owner, char* path)
     if (folder == nullptr)
         return false;
     char picked[MAX_PATH] = "";
-    bool found = Sys.SHGetPathFromIDListA(folder, picked) != FALSE;
+    bool found = GetFolderOfList(folder, picked);
     IMalloc* allocator;
     if (SUCCEEDED(SHGetMalloc(&allocator))) {
         allocator->Free(folder);

@@ -14,13 +14,6 @@
 constexpr DWORD WininitSize = 16384;
 static char Wininit[WininitSize];
 
-static bool IsWindowsNT()
-{
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    return Sys.GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
 // Adds "NUL=shortPath" to the [rename] section of wininit.ini, which the
 // 95 family carries out, and deletes, at its next start. The section may
 // hold many "NUL=" lines, which the profile functions can't write.

@@ -11,6 +11,7 @@
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
+#include "launcher/system_folders.h"
 #include "resources/version.h"
 #include "setup/directories.h"
 #include "setup/setup_state.h"
@@ -73,7 +74,7 @@ static bool LocateFolder(int folder, char* buf)
     if (FAILED(Sys.SHGetSpecialFolderLocation(nullptr, folder, &list)))
         return false;
     char located[MAX_PATH];
-    bool found = Sys.SHGetPathFromIDListA(list, located) != FALSE;
+    bool found = GetFolderOfList(list, located);
     CoTaskMemFree(list);
     if (found)
         FormatInto(buf, PathSize, "%s", located);
