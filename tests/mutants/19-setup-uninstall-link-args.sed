@@ -1,3 +1,3 @@
 # the uninstall link written without its arguments
 # file: setup/shortcuts.cpp
-140s/UninstallSwitch/nullptr/
+142s/UninstallSwitch/nullptr/

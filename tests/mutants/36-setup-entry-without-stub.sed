@@ -1,3 +1,3 @@
 # the uninstall entry written without its stub
 # file: setup/shortcuts.cpp
-256s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
+257s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
