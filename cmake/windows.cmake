@@ -80,4 +80,7 @@ if(THUNDRA_TESTS)
     add_subdirectory(tests/win32)
     add_subdirectory(bench)
     add_subdirectory(tests/e2e)
+elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    # The install benchmark of the same C++, which 64-bit Wine runs natively.
+    add_subdirectory(bench)
 endif()
