@@ -159,28 +159,26 @@ TEST_F(E2E, UserRoad)
 
 namespace {
 
-// A user whose profile the ANSI code page can't write (Zhanna, in Cyrillic):
-// the temporary folder, the Start menu and the desktop lie in it. Play, the
-// crash mail, the log, Setup's links and the uninstall all work there.
+// A user whose profile the ANSI code page can't write: the test session's
+// user is Zhanna, in Cyrillic, and the temporary folder, the Start menu and
+// the desktop lie in her profile. Play, the crash mail, the log, Setup's
+// links and the uninstall all work there.
 TEST_F(E2E, AProfileOutsideTheCodePage)
 {
-    const std::wstring home = L"C:\\thundra-e2e\\\u0416\u0430\u043d\u043d\u0430", temp = home + L"\\Temp", programs = home + L"\\Programs", desktop = home + L"\\Desktop";
-    for (const std::wstring& folder : {home, temp, programs, desktop})
-        CreateDirectoryW(folder.c_str(), nullptr);
-    WriteGameData(Disc(), 2, 100);
-    SetEnvironmentVariableW(L"TMP", temp.c_str());
+    wchar_t profile[MAX_PATH] = L"", programs[MAX_PATH] = L"", desktop[MAX_PATH] = L"";
+    GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
+    SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs);
+    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    BOOL lossy = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, profile, -1, nullptr, 0, nullptr, &lossy);
+    ASSERT_TRUE(lossy) << "the session's user profile can be written in ANSI (tests/wine/session.sh with THUNDRA_USER)";
+    const std::wstring temp = std::wstring(profile) + L"\\Temp";
+    SetEnvironmentVariableW(L"TMP", temp.c_str());   // as the session gives it, not the test disc's
     SetEnvironmentVariableW(L"TEMP", temp.c_str());
-    const wchar_t shellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    wchar_t saved[2][MAX_PATH] = {};
-    for (int i = 0; i < 2; ++i) {
-        DWORD size = sizeof saved[i];
-        RegGetValueW(HKEY_CURRENT_USER, shellFolders, i == 0 ? L"Programs" : L"Desktop", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, saved[i], &size);
-        const std::wstring& folder = i == 0 ? programs : desktop;
-        RegSetKeyValueW(HKEY_CURRENT_USER, shellFolders, i == 0 ? L"Programs" : L"Desktop", REG_EXPAND_SZ, folder.c_str(), (folder.size() + 1) * sizeof(wchar_t));
-    }
+    WriteGameData(Disc(), 2, 100);
     RobotRun setup = Launch("-setup", InstallScript("+", "+")), play = Launch("-noautoplay -exit 1", {{"Thundra", VersionWarning, "Yes"}, {"Our Apologies", "", "OK"}, {"Thundra", CrashQuestion, "Yes"}});
     EXPECT_EQ((std::vector<std::string>{"[Our Apologies] OK", "[Thundra] Yes", "[Thundra] Yes"}), Answers(play)) << testing::PrintToString(Answers(setup, true));
-    for (const std::wstring& link : {programs + L"\\Orvane\\Thundra\\Thundra.lnk", programs + L"\\Orvane\\Thundra\\Uninstall Thundra.lnk", desktop + L"\\Thundra.lnk"})
+    for (const std::wstring& link : {std::wstring(programs) + L"\\Orvane\\Thundra\\Thundra.lnk", std::wstring(programs) + L"\\Orvane\\Thundra\\Uninstall Thundra.lnk", std::wstring(desktop) + L"\\Thundra.lnk"})
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(link.c_str())) << "a link is missing: " << testing::PrintToString(Answers(setup, true));
     // The mail and Notepad are given the log by its short name, which exists.
     char log[MAX_PATH] = "";
@@ -192,10 +190,10 @@ TEST_F(E2E, AProfileOutsideTheCodePage)
     EXPECT_TRUE(WaitFor([&] { return ReadTextFile(Disc("\\notepad-calls.txt")) == "notepad " + std::string(log) + "\n"; })) << ReadTextFile(Disc("\\notepad-calls.txt"));
     RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows", {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}});
     EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(removal));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((desktop + L"\\Thundra.lnk").c_str())) << "the uninstall left the link";
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((programs + L"\\Orvane").c_str())) << "the uninstall left the Start menu folder";
-    for (int i = 0; i < 2; ++i)
-        RegSetKeyValueW(HKEY_CURRENT_USER, shellFolders, i == 0 ? L"Programs" : L"Desktop", REG_EXPAND_SZ, saved[i], (wcslen(saved[i]) + 1) * sizeof(wchar_t));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((std::wstring(desktop) + L"\\Thundra.lnk").c_str())) << "the uninstall left the link";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((std::wstring(programs) + L"\\Orvane").c_str())) << "the uninstall left the Start menu folder";
+    DeleteFileW((temp + L"\\thun.log").c_str());
+    DeleteFileW((temp + L"\\thun.bin").c_str());
 }
 
 } // namespace
