@@ -20,9 +20,8 @@ static bool IsElevated()
         return true;
     using OpenToken = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
     using GetTokenInfo = BOOL(WINAPI*)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD);
-    HMODULE advapi = Sys.GetModuleHandleA("advapi32.dll");
-    auto openToken = ProcAs<OpenToken>(Sys.GetProcAddress(advapi, "OpenProcessToken"));
-    auto getTokenInfo = ProcAs<GetTokenInfo>(Sys.GetProcAddress(advapi, "GetTokenInformation"));
+    auto openToken = LookUpProc<OpenToken>("advapi32.dll", "OpenProcessToken");
+    auto getTokenInfo = LookUpProc<GetTokenInfo>("advapi32.dll", "GetTokenInformation");
     HANDLE token = nullptr;
     TOKEN_ELEVATION elevation = {};
     DWORD size = 0;

@@ -57,6 +57,14 @@ Function ProcAs(FARPROC entry)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(entry));
 }
 
+// An entry of a module the Launcher already holds, looked up at run time:
+// a function some Windows lacks. Null when it is missing.
+template <typename Function>
+Function LookUpProc(const char* module, const char* name)
+{
+    return ProcAs<Function>(Sys.GetProcAddress(Sys.GetModuleHandleA(module), name));
+}
+
 // The real functions, for restoring entries.
 extern const SystemCalls RealSystemCalls;
 

@@ -6,13 +6,6 @@
 #include "launcher/platform.h"
 #include "launcher/product.h"
 
-// The Unicode calls are looked up at run time: the 95 family lacks them.
-template <typename Function>
-static Function LookUp(const char* module, const char* name)
-{
-    return ProcAs<Function>(Sys.GetProcAddress(Sys.GetModuleHandleA(module), name));
-}
-
 // True when wide converts to ANSI without a character lost or replaced.
 static bool ConvertExactly(const WCHAR* wide, char* buf)
 {
@@ -24,12 +17,13 @@ static bool ConvertExactly(const WCHAR* wide, char* buf)
            !lossy;
 }
 
+// The Unicode calls below are looked up at run time: the 95 family lacks them.
 bool GetExactAnsiPath(const WCHAR* wide, char* buf)
 {
     if (ConvertExactly(wide, buf))
         return true;
     using GetShortPath = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-    auto getShortPath = LookUp<GetShortPath>("kernel32.dll", "GetShortPathNameW");
+    auto getShortPath = LookUpProc<GetShortPath>("kernel32.dll", "GetShortPathNameW");
     WCHAR shortForm[PathSize];
     DWORD length = getShortPath != nullptr ? getShortPath(wide, shortForm, std::size(shortForm)) : 0;
     if (length > 0 && length < std::size(shortForm) && ConvertExactly(shortForm, buf))
@@ -51,7 +45,7 @@ bool GetTempFolder(char* buf)
         return true;
     }
     using GetTempPath = DWORD(WINAPI*)(DWORD, LPWSTR);
-    auto getTempPath = LookUp<GetTempPath>("kernel32.dll", "GetTempPathW");
+    auto getTempPath = LookUpProc<GetTempPath>("kernel32.dll", "GetTempPathW");
     WCHAR wide[PathSize];
     DWORD length = getTempPath != nullptr ? getTempPath(std::size(wide), wide) : 0;
     buf[0] = '\0';
@@ -63,7 +57,7 @@ bool GetFolderOfList(PCIDLIST_ABSOLUTE list, char* buf)
     if (!IsWindowsNT())
         return Sys.SHGetPathFromIDListA(list, buf) != FALSE;
     using GetPath = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
-    auto getPath = LookUp<GetPath>("shell32.dll", "SHGetPathFromIDListW");
+    auto getPath = LookUpProc<GetPath>("shell32.dll", "SHGetPathFromIDListW");
     WCHAR wide[MAX_PATH];
     return getPath != nullptr && getPath(list, wide) && GetExactAnsiPath(wide, buf);
 }
