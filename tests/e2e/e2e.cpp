@@ -35,7 +35,7 @@ void E2E::SetUp()
 void E2E::TearDown()
 {
     ReportWindowsVersion(nullptr);
-    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", "C:\\users\\root\\Desktop\\Thundra.lnk", "S:\\Thundra", "S:\\ballast",
+    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", DesktopLink, "S:\\Thundra", "S:\\ballast",
                              "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
         RemoveTree(path);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
@@ -77,10 +77,11 @@ void ReportWindowsVersion(const char* version)
                            : RegSetKeyValueA(HKEY_CURRENT_USER, key, "Version", REG_SZ, version, static_cast<DWORD>(strlen(version) + 1));
 }
 
-std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop)
+std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop, bool hardDisk)
 {
-    return {{"Thundra", "Disk Usage:", std::string("+Play from hard disk (260 MB required)|") + startMenu + "Start Menu shortcut|" + desktop + "Desktop Icon|Ok"},
-            {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Create directory", "", "Yes"}, {"Thun", "Files copied successfully", "OK"}};
+    return {{"Thundra", "Disk Usage:", std::string(hardDisk ? "+Play from hard disk (260 MB required)|" : "+Play from CD (10 MB required)|") + startMenu +
+                                           "Start Menu shortcut|" + desktop + "Desktop Icon|Ok"},
+            {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Create directory", "", "Yes"}, {"Thun", "Files copied successfully", "OK"}, {"Thundra", "Files removed", "OK"}};
 }
 
 std::vector<std::string> WriteGameData(const std::string& disc, int files, size_t size)

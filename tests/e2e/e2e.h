@@ -38,9 +38,12 @@ protected:
 bool CopyLauncherTo(const std::string& folder, bool withMarker);
 
 constexpr char DefaultDataDir[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\";
+constexpr char Stub[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe";
+constexpr char StartMenuFolder[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
+constexpr char DesktopLink[] = "C:\\users\\root\\Desktop\\Thundra.lnk";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
-// Setup's answers for the hard disk with the links given ("+" or "-").
-std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop);
+// Setup's answers for the hard disk (or, without it, the CD) with the links given ("+" or "-").
+std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop, bool hardDisk = true);
 // Writes the game data of a disc folder: files of size bytes, named
 // d0.dat, d1.dat, ..., with common.res among them and a list of their
 // checksums that names itself. Returns the listed names.

@@ -5,25 +5,6 @@
 
 namespace {
 
-// The game's marks, made by the test: the semaphore "Thundra" and a
-// minimised window "Thundra Window", served while the robot waits.
-struct GameStandIn {
-    HANDLE semaphore;
-    HWND window;
-    explicit GameStandIn(bool withSemaphore) : semaphore(withSemaphore ? CreateSemaphoreA(nullptr, 0, 1, "Thundra") : nullptr)
-    {
-        WNDCLASSA windowClass = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Thundra Window"};
-        RegisterClassA(&windowClass);
-        window = CreateWindowA("Thundra Window", "Thundra", WS_OVERLAPPEDWINDOW | WS_MINIMIZE | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    }
-    ~GameStandIn()
-    {
-        DestroyWindow(window);
-        CloseHandle(semaphore);   // none: nothing to close
-    }
-    bool Restored() const { return !IsIconic(window); }
-};
-
 TEST_F(E2E, PrecedenceOfTheModes)
 {
     ASSERT_TRUE(CopyLauncherTo("C:\\thundra-e2e\\nomarker", false));
@@ -32,6 +13,10 @@ TEST_F(E2E, PrecedenceOfTheModes)
     RemoveTree("C:\\thundra-drive-t");
     ASSERT_TRUE(CopyLauncherTo("C:\\thundra-drive-t", true) && CreateDirectoryA("T:\\Run", nullptr));
     SetEnvironmentVariableA("=T:", "T:\\Run");
+    // The game's marks, made by the test: the semaphore "Thundra" and a
+    // minimised window "Thundra Window", served while the robot waits.
+    WNDCLASSA windowClass = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Thundra Window"};
+    RegisterClassA(&windowClass);
     const std::string disc = Disc("\\Thundra.exe"), longest(511, 'a');
     const struct {
         const char* road;
@@ -53,15 +38,18 @@ TEST_F(E2E, PrecedenceOfTheModes)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.road);
-        GameStandIn game(row.gameSemaphore);
-        HANDLE other = row.secondLauncher ? CreateSemaphoreA(nullptr, 0, 1, "Thundra Canary") : nullptr;
+        HANDLE game = row.gameSemaphore ? CreateSemaphoreA(nullptr, 0, 1, "Thundra") : nullptr,
+               other = row.secondLauncher ? CreateSemaphoreA(nullptr, 0, 1, "Thundra Canary") : nullptr;
+        HWND window = CreateWindowA("Thundra Window", "Thundra", WS_OVERLAPPEDWINDOW | WS_MINIMIZE | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
         RobotRun run = RunWithRobot("\"" + row.launcher + "\" " + row.arguments, "C:\\windows",
                                     {{"Thundra", "Please insert the Thundra disc.", "Cancel"}, {"Uninstall", "Remove Thundra?", "No"},
                                      {"Our Apologies", "The command line is too long.", "OK"}, {"Thundra", "", "Exit"}});
         EXPECT_EQ(0u, run.exitCode);
         EXPECT_EQ(row.box ? std::vector<std::string>{row.box} : std::vector<std::string>{}, Answers(run));
-        EXPECT_EQ(row.restored, game.Restored());
-        CloseHandle(other);   // none: nothing to close
+        EXPECT_EQ(row.restored, !IsIconic(window));
+        DestroyWindow(window);
+        CloseHandle(game);   // none: nothing to close
+        CloseHandle(other);
     }
     SetEnvironmentVariableA("=T:", nullptr);
     RemoveTree("C:\\thundra-drive-t");

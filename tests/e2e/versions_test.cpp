@@ -13,7 +13,6 @@ constexpr char Upgrade[] = "Thundra requires DirectX 7 to run.\nWould you like t
 constexpr char Driver[] = "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
 // Whatever display Wine's DirectDraw reports, listed with a version no driver reaches.
 constexpr char OutOfDate[] = "v 10de\nd 6cd 99 0 0 0\nv 0\nd 0 99 0 0 0\n";
-constexpr char Link[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\Thundra.lnk";
 
 TEST_F(E2E, EveryWindowsVersionItsOwnRoad)
 {
@@ -41,13 +40,12 @@ TEST_F(E2E, EveryWindowsVersionItsOwnRoad)
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.version) + " " + row.dsetup);
         ReportWindowsVersion(row.version);
-        const RobotRun setup = Launch("-setup", {{"Thundra", "Disk Usage:", "+Play from hard disk (260 MB required)|+Start Menu shortcut|-Desktop Icon|Ok"},
-                                           {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Create directory", "", "Yes"}, {"Thun", "", "OK"}});
+        const RobotRun setup = Launch("-setup", InstallScript("+", "-"));
         // As 64-bit programs see the registry: in the 32-bit view, nowhere else.
-        EXPECT_EQ("C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\", RegistryText("Software\\Wow6432Node\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY))
+        EXPECT_EQ(std::string(DefaultDataDir) + "|(none)", RegistryText("Software\\Wow6432Node\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY) + "|" +
+                                                          RegistryText("Software\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY))
             << testing::PrintToString(Answers(setup, true));
-        EXPECT_EQ("(none)", RegistryText("Software\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY));
-        EXPECT_NE("", ReadTextFile(Link));
+        EXPECT_NE("", ReadTextFile(StartMenuFolder + std::string("Thundra.lnk")));
         DeleteFileA(Temp("thun.log").c_str());
         DeleteFileA(Disc("\\Run\\drivers.dat").c_str());
         ASSERT_TRUE(WriteTextFile(Disc("\\redist\\directx7\\dsetup-control.txt"), row.dsetup));
@@ -60,13 +58,13 @@ TEST_F(E2E, EveryWindowsVersionItsOwnRoad)
         EXPECT_EQ(row.answer == std::string("Yes") && row.boxes[0] == upgrade + "Yes" ? "DirectXSetupA folder=" + Disc("\\redist\\directx7") + " flags=0x10018\n" : "",
                   ReadTextFile(Disc("\\redist\\directx7\\dsetup-calls.txt")));
         DeleteFileA(Disc("\\redist\\directx7\\dsetup-calls.txt").c_str());
-        RobotRun removal = RunWithRobot("\"C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe\" -uninstall", "C:\\windows",
+        RobotRun removal = RunWithRobot("\"" + std::string(Stub) + "\" -uninstall", "C:\\windows",
                                         {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}});
         EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(removal));
-        EXPECT_EQ("", ReadTextFile(Link)) << "the uninstaller left the link";
+        EXPECT_EQ("", ReadTextFile(StartMenuFolder + std::string("Thundra.lnk"))) << "the uninstaller left the link";
         // The running stub goes at the next start: on the 95 family through wininit.ini, one line a removal.
         char stub[MAX_PATH] = "";
-        GetShortPathNameA("C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe", stub, MAX_PATH);
+        GetShortPathNameA(Stub, stub, MAX_PATH);
         if (row.version[3] == '9' || row.version[3] == 'm')   // win95, win98, winme
             deletions += "NUL=" + std::string(stub) + "\r\n";
         EXPECT_EQ(deletions.empty() ? "" : "[rename]\r\n" + deletions, ReadTextFile("C:\\windows\\wininit.ini"));

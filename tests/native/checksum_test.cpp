@@ -1,6 +1,6 @@
 // The seven-bytes-at-a-time checksum must give exactly what the byte loop
-// gives. Its fuzz target tries any bytes from any start; the carries out of
-// 32 bits, which random input seldom meets, are placed here on purpose.
+// gives; what it can get wrong is a carry out of 32 bits, which random
+// input seldom meets, so the carries are placed on purpose.
 #include "setup/checksum.h"
 
 #include <gtest/gtest.h>

@@ -44,6 +44,7 @@ void PlatformTest::SetUp()
 void PlatformTest::TearDown()
 {
     Sys = saved_;
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");   // what Setup stored
     SetCurrentDirectoryA("C:\\");   // out of the scratch folder, which goes
     if (!scratch_.empty())
         RemoveTree(scratch_);
