@@ -82,7 +82,7 @@ add_test(NAME launcher_runtime_x86_64
 
 # --- Under Wine: one throwaway prefix and one wineserver for the whole run --
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
-set(WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/run.sh ${WINE_STATE})
+set(WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_STATE})
 add_test(NAME wine_session_start COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh start ${WINE_STATE})
 add_test(NAME wine_session_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_STATE})
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine)
@@ -100,6 +100,6 @@ add_test(NAME wine_profile_start COMMAND env THUNDRA_USER=Жанна ${CMAKE_SOU
 add_test(NAME wine_profile_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_PROFILE_STATE})
 set_tests_properties(wine_profile_start PROPERTIES FIXTURES_SETUP wine_profile RESOURCE_LOCK wine)
 set_tests_properties(wine_profile_stop PROPERTIES FIXTURES_CLEANUP wine_profile RESOURCE_LOCK wine)
-add_test(NAME e2e_profile COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run.sh ${WINE_PROFILE_STATE} ${TEST_BIN}/e2e_tests.exe --gtest_filter=*Profile*)
+add_test(NAME e2e_profile COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_PROFILE_STATE} ${TEST_BIN}/e2e_tests.exe --gtest_filter=*Profile*)
 set_tests_properties(e2e_profile PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}"
     FIXTURES_REQUIRED wine_profile RESOURCE_LOCK wine TIMEOUT 600)

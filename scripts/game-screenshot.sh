@@ -7,13 +7,13 @@ build=${THUNDRA_BUILD:-$root/build}
 "$root/scripts/build.sh" >/dev/null
 "$root/scripts/sample-disc.sh" "$build" i686 "$build/disc" >/dev/null
 state=$build/wine-game
-"$root/tests/wine/session.sh" start "$state" >/dev/null
-trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
+"$root/scripts/wine/session.sh" start "$state" >/dev/null
+trap '"$root/scripts/wine/session.sh" stop "$state" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$state/env"
 # The demo game started as the Launcher starts it: from the disc's Run folder.
 cp "$build/disc/Run/race.bin" "$state/thun.exe"
-(cd "$build/disc/Run" && "$root/tests/wine/run.sh" "$state" "$state/thun.exe" -close-after 6000) &
+(cd "$build/disc/Run" && "$root/scripts/wine/run.sh" "$state" "$state/thun.exe" -close-after 6000) &
 mkdir -p "$build/screenshots"
 "$root/scripts/screenshot.sh" "$DISPLAY" Thundra "$build/screenshots/game.png" || echo "no game window to take"
 wait $! || true

@@ -21,14 +21,14 @@ state=$build/wine-main
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     export THUNDRA_DISPLAY=$DISPLAY
 fi
-"$root/tests/wine/session.sh" start "$state"
-trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
+"$root/scripts/wine/session.sh" start "$state"
+trap '"$root/scripts/wine/session.sh" stop "$state" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$state/env"
 
 if [ $# -gt 0 ] || [ -n "${THUNDRA_DISPLAY:-}" ]; then
     set +e
-    "$root/tests/wine/run.sh" "$state" "$build/disc/Thundra.exe" "$@"
+    "$root/scripts/wine/run.sh" "$state" "$build/disc/Thundra.exe" "$@"
     code=$?
     set -e
     echo "Launcher ended with exit code $code"
@@ -37,7 +37,7 @@ fi
 
 # No screen: under Xvfb the menu is photographed, then the session ends
 # and the Launcher with it.
-"$root/tests/wine/run.sh" "$state" "$build/disc/Thundra.exe" &
+"$root/scripts/wine/run.sh" "$state" "$build/disc/Thundra.exe" &
 shots=$build/screenshots
 mkdir -p "$shots"
 "$root/scripts/screenshot.sh" "$DISPLAY" Thundra "$shots/menu.png" || echo "no menu to take"

@@ -6,11 +6,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 "$root/scripts/build.sh" >/dev/null
 state=$build/wine-progress
-"$root/tests/wine/session.sh" start "$state" >/dev/null
-trap '"$root/tests/wine/session.sh" stop "$state" >/dev/null' EXIT
+"$root/scripts/wine/session.sh" start "$state" >/dev/null
+trap '"$root/scripts/wine/session.sh" stop "$state" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$state/env"
-"$root/tests/wine/run.sh" "$state" "$build/i686-tests/tests/bin/install_bench.exe" 'C:\thundra-bench' --show >/dev/null &
+"$root/scripts/wine/run.sh" "$state" "$build/i686-tests/tests/bin/install_bench.exe" 'C:\thundra-bench' --show >/dev/null &
 bench=$!
 mkdir -p "$build/screenshots"
 sleep 3   # past the first file's start

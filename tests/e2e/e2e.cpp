@@ -1,7 +1,6 @@
 #include "e2e.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "setup/checksum.h"
 
@@ -110,19 +109,6 @@ std::vector<std::string> MachineState()
         for (const std::string& entry : ListTree(folder, {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
             state.push_back(entry);
     return state;
-}
-
-RobotHook CancelSetupAfter(const char* caption)
-{
-    auto done = std::make_shared<bool>(false);
-    return [=](const PROCESS_INFORMATION&, const std::vector<RobotBox>& boxes) {
-        auto find = [&](const char* text) { return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) != std::string::npos; }); };
-        auto options = find("Disk Usage:"), progress = find("Installing files...");
-        // Once the progress dialog is gone: while it closes, a Cancel is a request to the run that has just ended.
-        if (!*done && find(caption) != boxes.end() && options != boxes.end() && progress != boxes.end() && !IsWindow(progress->window))
-            *done = PostMessageA(options->window, WM_COMMAND, IDCANCEL, 0) != FALSE;
-        return false;
-    };
 }
 
 bool RunOnHost(const std::string& command)

@@ -52,9 +52,6 @@ std::vector<std::string> WriteGameData(const std::string& disc, int files, size_
 std::vector<std::string> MachineState();
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 inline void StoreDataDirectory(const char* path) { RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path, static_cast<DWORD>(strlen(path) + 1)); }
-// Ends the setup options dialog once a box with this caption was answered
-// and the dialog is usable again: the user gives up after a failed run.
-RobotHook CancelSetupAfter(const char* caption);
 // Polls, at most 20 s, until done() holds; says whether it did.
 bool WaitFor(const std::function<bool()>& done);
 // Runs a shell command on the host (Wine starts Linux programs, but can't

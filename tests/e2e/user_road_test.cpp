@@ -62,7 +62,9 @@ TEST_F(E2E, UserRoad)
         bool listed = name != "race.bin" && name != "debug.bin" && name != "readme.txt" && name != "drivers.dat";
         EXPECT_TRUE(!listed || ReadTextFile(file) == ReadTextFile(DataDir + name)) << name << " differs or is missing";
     }
-    EXPECT_EQ(DataDir, RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+    // As 64-bit programs see the registry: in the 32-bit view, nowhere else.
+    EXPECT_EQ(std::string(DataDir) + "|(none)", RegistryText("Software\\Wow6432Node\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY) + "|" +
+                                                   RegistryText("Software\\Orvane\\Thundra", "DataDirectory", RRF_SUBKEY_WOW6464KEY));
     EXPECT_TRUE(ReadTextFile("D:\\Thundra.exe") == ReadTextFile(Stub)) << "the stub is not the Launcher";
     EXPECT_EQ("\"" + std::string(Stub) + "\" -uninstall", RegistryText(UninstallKey, "UninstallString"));
     // The Apps list's details: the exe's own version, the installed files' size in KB with the stub.

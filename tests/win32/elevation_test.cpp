@@ -3,6 +3,8 @@
 // whose copy ends once the test has seen the menu disabled.
 #include "launcher/elevation.h"
 
+#include <tuple>
+
 #include "platform_fixture.h"
 
 namespace {
@@ -16,12 +18,7 @@ std::string Started;
 bool SeenDisabled;
 std::thread Copy;
 
-BOOL WINAPI Version(LPOSVERSIONINFOA info)
-{
-    info->dwPlatformId = Now.platform;
-    info->dwMajorVersion = Now.major;
-    return TRUE;
-}
+BOOL WINAPI Version(LPOSVERSIONINFOA info) { return std::tie(info->dwPlatformId, info->dwMajorVersion) = std::tie(Now.platform, Now.major), TRUE; }
 BOOL WINAPI OpenToken(HANDLE, DWORD, PHANDLE token) { return *token = nullptr, TRUE; }
 BOOL WINAPI TokenInfo(HANDLE, TOKEN_INFORMATION_CLASS type, LPVOID info, DWORD, PDWORD)
 {

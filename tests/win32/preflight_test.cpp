@@ -6,6 +6,8 @@
 #include "launcher/messages.h"
 #include "platform_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 constexpr SIZE_T MB = 1 << 20;
@@ -19,17 +21,11 @@ Machine TheMachine;
 
 BOOL WINAPI Version(LPOSVERSIONINFOA info)
 {
-    info->dwPlatformId = TheMachine.platform;
-    info->dwMajorVersion = TheMachine.major;
-    info->dwMinorVersion = TheMachine.minor;
+    std::tie(info->dwPlatformId, info->dwMajorVersion, info->dwMinorVersion) = std::tie(TheMachine.platform, TheMachine.major, TheMachine.minor);
     return info->dwOSVersionInfoSize == sizeof(OSVERSIONINFOA);
 }
 int WINAPI Metrics(int index) { return index == SM_MOUSEPRESENT ? TheMachine.mouse : GetSystemMetrics(index); }
-VOID WINAPI Memory(LPMEMORYSTATUS status)
-{
-    status->dwTotalPhys = TheMachine.physical;
-    status->dwTotalPageFile = TheMachine.pageFile;
-}
+VOID WINAPI Memory(LPMEMORYSTATUS status) { std::tie(status->dwTotalPhys, status->dwTotalPageFile) = std::tie(TheMachine.physical, TheMachine.pageFile); }
 
 TEST_F(PlatformTest, PreflightChecksInTheirOrder)
 {

@@ -8,7 +8,7 @@ state=$1
 shift
 # shellcheck disable=SC1091
 if ! . "$state/env" 2>/dev/null || [ ! -f "${WINEPREFIX:-}/.thundra-scratch" ]; then
-    echo "run.sh: no Wine session in $state (tests/wine/session.sh start)" >&2
+    echo "run.sh: no Wine session in $state (scripts/wine/session.sh start)" >&2
     exit 2
 fi
 # A program that a failed test leaves running must not hold the caller's
