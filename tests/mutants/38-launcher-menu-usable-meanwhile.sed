@@ -1,3 +1,3 @@
 # the menu left usable while the elevated Setup runs
 # file: launcher/elevation.cpp
-68{/EnableWindow(owner, FALSE);/d}
+67{/EnableWindow(owner, FALSE);/d}

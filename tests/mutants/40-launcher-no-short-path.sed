@@ -1,3 +1,3 @@
 # a profile outside the code page taken without its short form
 # file: launcher/system_folders.cpp
-35s/if (length > 0 \&\& length < std::size(shortForm) \&\& ConvertExactly(shortForm, buf))/if (length > 0 \&\& false)/
+29s/if (length > 0 \&\& length < std::size(shortForm) \&\& ConvertExactly(shortForm, buf))/if (length > 0 \&\& false)/
