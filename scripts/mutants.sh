@@ -66,3 +66,6 @@ for fault in "$@"; do
     echo "$line" | tee -a "$table"
 done
 echo "caught $(grep -c '^caught' "$table") of $(grep -c . "$table")" | tee -a "$table"
+# The build tree holds the last fault's programs until it is built again:
+# nothing measured or run from it afterwards may meet them.
+"$root/scripts/build.sh" >"$build/mutants-last.log" 2>&1 || echo "mutants: the clean tree failed to build again" >&2
