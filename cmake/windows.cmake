@@ -22,6 +22,7 @@ add_library(launcher_core STATIC
     launcher/instances.cpp
     launcher/launch.cpp
     launcher/menu.cpp
+    launcher/message_pump.cpp
     launcher/messages.cpp
     launcher/platform.cpp
     launcher/switches.cpp

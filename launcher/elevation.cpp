@@ -3,11 +3,11 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/message_pump.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "launcher/winmain.h"
-#include "setup/verified_copy.h"
 
 // Windows before Vista has no elevation: every process may do what its
 // user may. The token calls are looked up at run time, as Windows 95 lacks

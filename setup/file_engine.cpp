@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/message_pump.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"

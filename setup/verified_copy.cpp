@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "launcher/message_pump.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "setup/checksum.h"
@@ -12,15 +13,6 @@ constexpr int FileBar = 402;
 
 // One buffer serves every chunk of every file.
 static unsigned char ChunkBuffer[ChunkSize];
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // The whole percentage done * 100 / size, for any 64-bit size.
 static WPARAM Percent(unsigned long long done, unsigned long long size)

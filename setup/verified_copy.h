@@ -10,7 +10,3 @@
 // is named in a box, a cancel (CancelRequested) is silent; either way the
 // destination is deleted.
 bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress);
-
-// Dispatches every message waiting for the thread's windows, so that
-// dialogs repaint and Cancel works during long work.
-void PumpMessages();
