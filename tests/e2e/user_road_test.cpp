@@ -23,11 +23,15 @@ std::string ReadLink(const std::string& file)
     char target[MAX_PATH] = "(no link)", arguments[MAX_PATH] = "";
     IShellLinkA* link = nullptr;
     IPersistFile* persist = nullptr;
-    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link));
-    if (link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)) == S_OK && persist->Load(std::wstring(file.begin(), file.end()).c_str(), STGM_READ) == S_OK)
-        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH), link->GetArguments(arguments, MAX_PATH);
-    persist->Release();
-    link->Release();
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(std::wstring(file.begin(), file.end()).c_str(), STGM_READ))) {
+        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        link->GetArguments(arguments, MAX_PATH);
+    }
+    for (IUnknown* held : {static_cast<IUnknown*>(persist), static_cast<IUnknown*>(link)})
+        if (held != nullptr)
+            held->Release();
     return std::string(target) + "|" + arguments;
 }
 

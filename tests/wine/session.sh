@@ -10,7 +10,7 @@ unmount() { ! mountpoint -q "$state/small-drive" || umount "$state/small-drive" 
 case $1 in
     start) unmount; THUNDRA_PREPARE_PREFIX="$0 drives" exec "$root/scripts/wine/session.sh" start "$state" ;;
     stop) unmount; exec "$root/scripts/wine/session.sh" stop "$state" ;;
-    drives) ;;
+    drives) ;;   # the session's hook, given STATE: the lines below, before the wineserver starts
     *) echo "usage: session.sh start|stop STATE" >&2; exit 2 ;;
 esac
 # Drive T: is the folder C:\thundra-drive-t, for a start from the root of
