@@ -16,6 +16,7 @@ add_library(launcher_core STATIC
     crashreport/crash_report.cpp
     crashreport/log_path.cpp
     launcher/disc_search.cpp
+    launcher/dll_search.cpp
     launcher/elevation.cpp
     launcher/files.cpp
     launcher/format.cpp
@@ -34,6 +35,7 @@ add_library(launcher_core STATIC
     setup/checksum.cpp
     setup/checksum_list.cpp
     setup/checksum_list_reader.cpp
+    setup/data_folder.cpp
     setup/directories.cpp
     setup/file_engine.cpp
     setup/install_path.cpp
@@ -48,7 +50,7 @@ add_library(launcher_core STATIC
     setup/verified_copy.cpp
 )
 target_include_directories(launcher_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(launcher_core PUBLIC ddraw dxguid comctl32 shell32 ole32 uuid)
+target_link_libraries(launcher_core PUBLIC dxguid comctl32 shell32 ole32 uuid)
 target_compile_options(launcher_core PRIVATE ${LAUNCHER_FLAGS} $<$<CONFIG:MinSizeRel>:-Os>)
 
 add_executable(Thundra WIN32 launcher/startup.cpp launcher/winmain.cpp resources/launcher.rc)

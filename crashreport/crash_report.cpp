@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "crashreport/log_path.h"
+#include "launcher/dll_search.h"
 #include "launcher/format.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
@@ -18,7 +19,7 @@ constexpr char MailNote[] = "If you wish, please add your comments here.";
 // the user's cancel included.
 static bool SendLogByMail()
 {
-    HMODULE mapi = Sys.LoadLibraryA("mapi32.dll");
+    HMODULE mapi = LoadSystemLibrary("mapi32.dll");
     if (mapi == nullptr)
         return false;
     auto sendMail = ProcAs<LPMAPISENDMAIL>(Sys.GetProcAddress(mapi, "MAPISendMail"));

@@ -10,7 +10,6 @@ const SystemCalls RealSystemCalls = {
     GetModuleHandleA,
     LoadLibraryA,
     GetProcAddress,
-    DirectDrawCreate,
     ExitWindowsEx,
     CreateFileA,
     ReadFile,

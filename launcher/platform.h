@@ -16,11 +16,11 @@ struct SystemCalls {
     int(WINAPI* MessageBoxA)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
     DWORD(WINAPI* GetTempPathA)(DWORD size, LPSTR buffer);
     // Run-time loading: the DirectDraw module, the DirectX setup library
-    // and the mail library are found through these.
+    // and the mail library are found through these, and functions some
+    // Windows lacks.
     HMODULE(WINAPI* GetModuleHandleA)(LPCSTR name);
     HMODULE(WINAPI* LoadLibraryA)(LPCSTR name);
     FARPROC(WINAPI* GetProcAddress)(HMODULE module, LPCSTR name);
-    HRESULT(WINAPI* DirectDrawCreate)(GUID* device, LPDIRECTDRAW* directDraw, IUnknown* outer);
     // Never called for real in a test: it ends every program of the session.
     BOOL(WINAPI* ExitWindowsEx)(UINT flags, DWORD reason);
     // The installer's files and registry, for injecting read, write and

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/disc_search.h"
+#include "launcher/dll_search.h"
 #include "launcher/elevation.h"
 #include "launcher/files.h"
 #include "launcher/format.h"
@@ -21,6 +22,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 {
     LauncherInstance = instance;
+    RestrictDllSearch();
 
     // The copy is what the game will receive: refuse rather than cut it.
     char commandLine[CommandLineSize];

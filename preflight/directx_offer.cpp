@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
@@ -34,15 +35,14 @@ static void ShowDirectXMessage(const char* format, ...)
     Sys.MessageBoxA(DirectXOwner, text, DirectXCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-// The folder the setup library installs from: the disc's redistributable.
-static bool GetSetupFolder(char* folder, size_t size)
+// A file or folder of the disc: the Launcher's own folder joined with it.
+static bool GetDiscPath(char* buf, size_t size, const char* relative)
 {
-    char current[PathSize] = "";
-    DWORD length = GetCurrentDirectoryA(std::size(current), current);
-    if (length >= std::size(current))
+    char folder[PathSize];
+    if (!GetModuleDirectory(folder, std::size(folder)))
         return false;
-    const char* separator = (length > 0 && current[length - 1] == '\\') ? "" : "\\";
-    return FormatInto(folder, size, "%s%s%s", current, separator, DirectXSetupFolder);
+    // Only a drive's root ends in a backslash.
+    return FormatInto(buf, size, "%s%s%s", folder, folder[3] == '\0' ? "" : "\\", relative);
 }
 
 // Runs the setup library's installer; true to go on with the launch.
@@ -54,7 +54,7 @@ static bool RunDirectXSetup(HMODULE library)
         ShowDirectXMessage("Can't extract DirectXSetup from DLL");
         return false;
     }
-    if (!GetSetupFolder(folder, std::size(folder))) {
+    if (!GetDiscPath(folder, std::size(folder), DirectXSetupFolder)) {
         ShowDirectXMessage("Can't find the DirectX folder on the disc");
         return false;
     }
@@ -90,7 +90,9 @@ bool OfferDirectXSetup(HWND owner)
         return true;
 
     DirectXOwner = owner;
-    HMODULE library = Sys.LoadLibraryA(DirectXSetupLibrary);
+    // By its full path: the DLL search no longer looks beside the Launcher.
+    char path[PathSize];
+    HMODULE library = GetDiscPath(path, std::size(path), DirectXSetupLibrary) ? Sys.LoadLibraryA(path) : nullptr;
     if (library == nullptr) {
         ShowDirectXMessage("Can't load dsetup.dll");
         return false;

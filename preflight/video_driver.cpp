@@ -4,6 +4,7 @@
 #include <ddraw.h>
 #include <stdio.h>
 
+#include "launcher/dll_search.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
@@ -12,6 +13,8 @@
 // Each device identified overwrites it: the last one decides. Zero when no
 // device could be identified.
 static DDDEVICEIDENTIFIER2 DeviceIdentity;
+using DirectDrawCreateProc = HRESULT(WINAPI*)(GUID*, LPDIRECTDRAW*, IUnknown*);
+static DirectDrawCreateProc CreateDirectDraw;
 
 constexpr char OutOfDateQuestion[] =
     "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
@@ -21,7 +24,7 @@ constexpr DWORD AllDevices =
 static BOOL WINAPI EnumDeviceCallback(GUID* device, LPSTR, LPSTR, LPVOID, HMONITOR)
 {
     LPDIRECTDRAW directDraw;
-    if (FAILED(Sys.DirectDrawCreate(device, &directDraw, nullptr)))
+    if (FAILED(CreateDirectDraw(device, &directDraw, nullptr)))
         return FALSE;
     LPDIRECTDRAW7 directDraw7;
     if (FAILED(directDraw->QueryInterface(IID_IDirectDraw7, reinterpret_cast<void**>(&directDraw7)))) {
@@ -55,12 +58,13 @@ int GetDriverStatus()
         return DriverUpToDate;
 
     DeviceIdentity = DDDEVICEIDENTIFIER2{};
-    HMODULE ddraw = Sys.GetModuleHandleA("DDRAW");
+    HMODULE ddraw = LoadSystemLibrary("ddraw.dll");
     if (ddraw == nullptr)
         ShowFatal("unable to load DDRAW library");
     auto enumerate = ProcAs<LPDIRECTDRAWENUMERATEEXA>(
         ddraw != nullptr ? Sys.GetProcAddress(ddraw, "DirectDrawEnumerateExA") : nullptr);
-    if (enumerate != nullptr)
+    CreateDirectDraw = ProcAs<DirectDrawCreateProc>(ddraw != nullptr ? Sys.GetProcAddress(ddraw, "DirectDrawCreate") : nullptr);
+    if (enumerate != nullptr && CreateDirectDraw != nullptr)
         enumerate(EnumDeviceCallback, nullptr, AllDevices);
     else
         ShowFatal("old version of DirectX");

@@ -80,7 +80,7 @@ bool EnsureDefaultInstallDir()
     return CreateDirectoryChain(dir);
 }
 
-bool CreateDirectoryChain(const char* path)
+bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security)
 {
     char work[PathSize];
     if (!FormatInto(work, std::size(work), "%s", path))
@@ -92,7 +92,7 @@ bool CreateDirectoryChain(const char* path)
         anyComponent = true;
         if (!AppendInto(built, std::size(built), "%s", component))
             return false;
-        created = Sys.CreateDirectoryA(built, nullptr) != FALSE;
+        created = Sys.CreateDirectoryA(built, security) != FALSE;
         if (!AppendInto(built, std::size(built), "\\"))
             return false;
     }

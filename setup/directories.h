@@ -2,6 +2,7 @@
 // ends in a backslash, in a buffer of PathSize characters. None of these
 // shows a message: a value that can't be read yields the default.
 #pragma once
+#include <windows.h>
 
 void GetProgramFilesDir(char* buf);
 bool GetDefaultInstallDir(char* buf);
@@ -10,8 +11,9 @@ bool GetDataDir(char* buf);
 // Creates the default install directory; true when it was newly created.
 bool EnsureDefaultInstallDir();
 
-// Creates every directory along path; true when the last one was newly made.
-bool CreateDirectoryChain(const char* path);
+// Creates every directory along path, those it makes with security (none:
+// as their parents give); true when the last one was newly made.
+bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security = nullptr);
 
 // Removes path and then each parent in turn, as far as they are empty.
 void RemoveDirectoryChain(const char* path);

@@ -12,6 +12,7 @@
 #include "launcher/product.h"
 #include "resources/resource_ids.h"
 #include "setup/checksum_list.h"
+#include "setup/data_folder.h"
 #include "setup/directories.h"
 #include "setup/install_path.h"
 #include "setup/product_key.h"
@@ -92,7 +93,7 @@ static bool MakeDataDirectory(HWND owner, const char* path)
     FormatInto(question, std::size(question), "The directory\r\n%s\r\ndoes not exist.\r\nCreate it?", path);
     if (Sys.MessageBoxA(owner, question, "Create directory", MB_YESNO) != IDYES)
         return false;
-    if (!CreateDirectoryChain(path)) {
+    if (!CreateDataFolder(path)) {
         Sys.MessageBoxA(owner, "Can't create directory", "Install", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
@@ -201,17 +202,22 @@ bool RunFileEngine(HWND owner, char* path, bool remove)
     case ChecksumListStatus::Refused:
         return false;
     }
-    DeleteListedFiles(directory, table, count);
-
-    if (!CheckDiskSpace(InstallBytes, path)) {
+    // Held from the old copies to the end: nothing is deleted or written
+    // through a link.
+    if (!HoldDataFolder(directory) || !DeleteListedFiles(directory, table, count) ||
+        !CheckDiskSpace(InstallBytes, path)) {
+        ReleaseDataFolder();
         DeleteProductKey();
         return false;
     }
-    if (CopyListedFiles(owner, directory, table, count)) {
+    bool copied = CopyListedFiles(owner, directory, table, count);
+    if (!copied)
+        DeleteListedFiles(directory, table, count);
+    ReleaseDataFolder();
+    if (copied) {
         Sys.MessageBoxA(owner, "Files copied successfully", "Thun", MB_OK);
         return true;
     }
-    DeleteListedFiles(directory, table, count);
     RemoveDirectoryChain(directory);
     DeleteProductKey();
     return false;

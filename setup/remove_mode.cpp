@@ -9,6 +9,7 @@
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "setup/checksum_list.h"
+#include "setup/data_folder.h"
 #include "setup/directories.h"
 #include "setup/product_key.h"
 
@@ -25,7 +26,7 @@ void GetDirectoryOf(char* directory, const char* path)
         directory[length - 1] = '\0';
 }
 
-void DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count)
+bool DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count, bool remove)
 {
     for (int pass = 0; pass < 2; ++pass) {
         for (int i = 0; i < count; ++i) {
@@ -33,11 +34,13 @@ void DeleteListedFiles(const char* directory, const ChecksumEntry* table, int co
             char file[PathSize];
             if (marker != (pass == 0) || !FormatInto(file, std::size(file), "%s\\%s", directory, table[i].name))
                 continue;
-            DeleteFileA(file);
-            if (marker && AppendInto(file, std::size(file), "%s", PartialMarkerSuffix))
-                DeleteFileA(file);
+            if (!RemoveFromDataFolder(file, remove))
+                return false;
+            if (marker && AppendInto(file, std::size(file), "%s", PartialMarkerSuffix) && !RemoveFromDataFolder(file, remove))
+                return false;
         }
     }
+    return true;
 }
 
 static bool FinishRemoval(HWND owner, const char* directory)
@@ -72,6 +75,10 @@ bool RunRemoveMode(HWND owner, const char* path)
     case ChecksumListStatus::Refused:
         return false;
     }
-    DeleteListedFiles(directory, table, count);
-    return FinishRemoval(owner, directory);
+    // Every file is checked before the first goes: a link refused leaves
+    // everything, as a missing list does.
+    bool removed = HoldDataFolder(directory) && DeleteListedFiles(directory, table, count, false) &&
+                   DeleteListedFiles(directory, table, count, true);
+    ReleaseDataFolder();
+    return removed && FinishRemoval(owner, directory);
 }

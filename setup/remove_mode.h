@@ -15,13 +15,16 @@ bool IsInstalledMarker(const char* name);
 // The data directory path (PathSize characters) without one trailing backslash.
 void GetDirectoryOf(char* directory, const char* path);
 
-// Deletes every listed file in directory, the marker and what a cut-short
-// install left of it first, so that a removal cut short never counts as
-// an installation. Failures are passed over.
-void DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count);
+// Deletes every listed file in the held data folder, the marker and what a
+// cut-short install left of it first, so that a removal cut short never
+// counts as an installation; with remove false, only checks them. Files
+// that can't be deleted are passed over; false, said, at the first that a
+// link leads elsewhere.
+bool DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count, bool remove = true);
 
 // Remove mode: the listed files, the directories left empty and the product
 // key. True when the removal ran to its end, or when there is no data
 // directory to remove; false, and nothing removed, when no list names the
-// files or the list is refused (the box says which).
+// files, the list is refused or a link leads out of the folder (the box
+// says which).
 bool RunRemoveMode(HWND owner, const char* path);

@@ -24,12 +24,20 @@ constexpr char FallbackFolder[] = "c:\\Windows\\Start Menu\\Programs\\Thun";
 constexpr int UninstallIconIndex = 32;
 
 // What a folder that can't be located leaves: the last location that
-// succeeded, or the fallback until one has.
-static char StartMenuDir[PathSize] = "c:\\Windows\\Start Menu\\Programs\\Thun";
-static char DesktopDir[PathSize] = "c:\\Windows\\Start Menu\\Programs\\Thun";
+// succeeded, or the fallback until one has (filled at first use: an
+// initialised buffer would carry its every byte in the exe).
+static char StartMenuDir[PathSize];
+static char DesktopDir[PathSize];
 static char StubPath[PathSize];
 
 static_assert(sizeof StartMenuDir > sizeof FallbackFolder, "fallback folder");
+
+static char* LastLocated(char* folder)
+{
+    if (folder[0] == '\0')
+        FormatInto(folder, PathSize, "%s", FallbackFolder);
+    return folder;
+}
 
 HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,
                        const char* iconFile, int iconIndex)
@@ -81,11 +89,20 @@ static bool LocateFolder(int folder, char* buf)
     return found;
 }
 
-const char* GetStartMenuDir()
+// On Windows NT the game, its key and its entry belong to the machine, and
+// whoever typed the administrator's password is not who installed: the
+// links are made for all users. The 95 family has the user's folders only.
+// The user's own place is looked at too, where an earlier install left them.
+static int LinkFolder(LinkPlace place, int usersFolder, int commonFolder)
+{
+    return place == LinkPlace::Made && IsWindowsNT() ? commonFolder : usersFolder;
+}
+
+const char* GetStartMenuDir(LinkPlace place)
 {
     char programs[PathSize];
-    FormatInto(programs, std::size(programs), "%s", StartMenuDir);
-    if (!LocateFolder(CSIDL_PROGRAMS, programs))
+    FormatInto(programs, std::size(programs), "%s", LastLocated(StartMenuDir));
+    if (!LocateFolder(LinkFolder(place, CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS), programs))
         return StartMenuDir;
     // A folder that would not fit with its sub-folders keeps the last one.
     char folder[PathSize];
@@ -94,9 +111,9 @@ const char* GetStartMenuDir()
     return StartMenuDir;
 }
 
-const char* GetDesktopDir()
+const char* GetDesktopDir(LinkPlace place)
 {
-    LocateFolder(CSIDL_DESKTOP, DesktopDir);
+    LocateFolder(LinkFolder(place, CSIDL_DESKTOP, CSIDL_COMMON_DESKTOPDIRECTORY), LastLocated(DesktopDir));
     return DesktopDir;
 }
 
@@ -116,13 +133,19 @@ static bool LinkPath(char* path, const char* folder, const char* name)
 bool StartMenuLinkExists()
 {
     char path[PathSize];
-    return LinkPath(path, GetStartMenuDir(), GameLinkName) && FileExists(path);
+    for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
+        if (LinkPath(path, GetStartMenuDir(place), GameLinkName) && FileExists(path))
+            return true;
+    return false;
 }
 
 bool DesktopLinkExists()
 {
     char path[PathSize];
-    return LinkPath(path, GetDesktopDir(), GameLinkName) && FileExists(path);
+    for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
+        if (LinkPath(path, GetDesktopDir(place), GameLinkName) && FileExists(path))
+            return true;
+    return false;
 }
 
 void CreateStartMenuLinks()
@@ -154,20 +177,23 @@ void CreateDesktopLink()
 
 void RemoveStartMenuLinks()
 {
-    const char* folder = GetStartMenuDir();
-    char path[PathSize];
-    if (LinkPath(path, folder, GameLinkName))
-        DeleteFileA(path);
-    if (LinkPath(path, folder, UninstallLinkName))
-        DeleteFileA(path);
-    RemoveDirectoryChain(folder);
+    for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn}) {
+        const char* folder = GetStartMenuDir(place);
+        char path[PathSize];
+        if (LinkPath(path, folder, GameLinkName))
+            DeleteFileA(path);
+        if (LinkPath(path, folder, UninstallLinkName))
+            DeleteFileA(path);
+        RemoveDirectoryChain(folder);
+    }
 }
 
 void RemoveDesktopLink()
 {
     char path[PathSize];
-    if (LinkPath(path, GetDesktopDir(), GameLinkName))
-        DeleteFileA(path);
+    for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
+        if (LinkPath(path, GetDesktopDir(place), GameLinkName))
+            DeleteFileA(path);
 }
 
 bool CopyStub()

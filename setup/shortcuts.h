@@ -10,14 +10,19 @@
 HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,
                        const char* iconFile, int iconIndex);
 
-const char* GetStartMenuDir();
-const char* GetDesktopDir();
+// Where links are made (for all users on Windows NT), or the user's own
+// folders, where an earlier install made them.
+enum class LinkPlace { Made, UsersOwn };
+const char* GetStartMenuDir(LinkPlace place = LinkPlace::Made);
+const char* GetDesktopDir(LinkPlace place = LinkPlace::Made);
 const char* GetStubPath();
 
+// The game link in either place.
 bool StartMenuLinkExists();
 bool DesktopLinkExists();
 void CreateStartMenuLinks();
 void CreateDesktopLink();
+// From both places.
 void RemoveStartMenuLinks();
 void RemoveDesktopLink();
 

@@ -6,6 +6,7 @@
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 #include "setup/checksum.h"
+#include "setup/data_folder.h"
 #include "setup/setup_state.h"
 
 constexpr DWORD ChunkSize = 262144;
@@ -34,9 +35,11 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         sourceSize.QuadPart = 0;
     unsigned long long size = static_cast<unsigned long long>(sourceSize.QuadPart);
 
-    HANDLE out = Sys.CreateFileA(destination, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool refused;
+    HANDLE out = CreateInDataFolder(destination, &refused);
     if (out == INVALID_HANDLE_VALUE) {
-        ShowFatal("Can't create file\r\nDisk may be full");
+        if (!refused)
+            ShowFatal("Can't create file\r\nDisk may be full");
         CloseHandle(in);
         return false;
     }
@@ -69,14 +72,12 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         if (CancelRequested)
             break;
     }
-    CloseHandle(out);
-
+    CloseHandle(in);
     if (failed || CancelRequested || done != size) {
-        DeleteFileA(destination);
-        CloseHandle(in);
+        DiscardFile(out, destination);
         return false;
     }
-    CloseHandle(in);
+    CloseHandle(out);
     if (expected != 0 && checksum != expected) {
         ShowFatal("Bad checksum (%x != %x)", checksum, expected);
         return false;

@@ -21,8 +21,11 @@ prefix=$state/prefix
 # and one 64-bit wineserver serves both.
 wine32=$(dirname "$state")/wine32
 export PATH=$wine32/usr/lib/wine:$PATH WINEDLLPATH=$wine32/usr/lib/i386-linux-gnu/wine:/usr/lib/x86_64-linux-gnu/wine
-# The mail library: a test double beside the program wins over Wine's own.
-overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b"
+# The mail library and DirectDraw are looked for as Windows does, the
+# program's folder first, then the system folder's file before Wine's own:
+# the tests put their mail double there and plant copies beside the
+# Launcher that must never be loaded.
+overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b;ddraw=n,b"
 
 stop_session() {
     # shellcheck disable=SC1091

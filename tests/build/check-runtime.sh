@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # What the exe needs at run time: a GUI program (no console window), and no
-# DLL but those every Windows has. A toolchain DLL (libstdc++, libgcc,
-# winpthread) would be missing on a player's machine.
+# DLL but those every Windows has and loads from its system folder whatever
+# lies beside the program (common controls: bound by the manifest). A
+# toolchain DLL (libstdc++, libgcc, winpthread) would be missing on a
+# player's machine; one such as ddraw.dll would be looked for beside the
+# Launcher first, where a download may have left one.
 set -euo pipefail
 objdump=$1 exe=$2
 headers=$("$objdump" -p "$exe")
-allowed='^(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|comdlg32|msvcrt|version|ddraw)\.dll$'
+allowed='^(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|msvcrt)\.dll$'
 dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
 [ -n "$dlls" ] || { echo "no import table read from $exe"; exit 1; }
 bad=0

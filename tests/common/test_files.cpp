@@ -67,3 +67,36 @@ std::string RegistryText(const char* key, const char* name, unsigned long view)
     RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD | view, &type, value, &size);
     return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(value)) : value;
 }
+
+bool RunOnHost(const std::string& command)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const char* done = "C:\\thundra-host-done";
+    DeleteFileA(done);
+    std::string line = "/bin/sh -c \"" + command + " && touch " + HostPath(done) + "\"";
+    bool started = CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int i = 0; started && i < 1000 && GetFileAttributesA(done) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(20);
+    return started && GetFileAttributesA(done) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string HostPath(const std::string& path)
+{
+    std::string host = std::string(getenv("WINEPREFIX")) + (path[0] == 'S' ? "/dosdevices/s:" : "/drive_c") + path.substr(2);
+    std::replace(host.begin(), host.end(), '\\', '/');
+    return "'" + host + "'";
+}
+
+bool PlantLink(const std::string& link, const std::string& target)
+{
+    return RunOnHost("ln -s " + HostPath(target) + " " + HostPath(link));
+}
+
+bool RemoveLink(const std::string& link)
+{
+    return RunOnHost("rm -f " + HostPath(link));
+}

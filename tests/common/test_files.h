@@ -22,3 +22,12 @@ std::string ListDifference(const std::vector<std::string>& before, const std::ve
 // A text or number value under HKEY_LOCAL_MACHINE, or "(none)"; view may name the
 // registry view (RRF_SUBKEY_WOW6464KEY), else the program's own is read.
 std::string RegistryText(const char* key, const char* name, unsigned long view = 0);
+// Runs a shell command on the host (Wine starts Linux programs, but can't
+// wait for them, so the command leaves a mark when done), at most 20 s;
+// paths of the prefix as the host names them, quoted, on C: or S:.
+bool RunOnHost(const std::string& command);
+std::string HostPath(const std::string& path);
+// A link planted as a standard user would (a junction to Windows): a Unix
+// symbolic link of the prefix, made and taken away on the host.
+bool PlantLink(const std::string& link, const std::string& target);
+bool RemoveLink(const std::string& link);

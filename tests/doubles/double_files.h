@@ -5,7 +5,8 @@
 
 #include <string>
 
-// The path of name in the double's own folder.
-std::string BesideDouble(const char* name);
+// The path of name in the double's own folder, or in that of the program
+// that loaded it.
+std::string BesideDouble(const char* name, bool besideProgram = false);
 
-void AppendRecord(const char* file, const std::string& line);
+void AppendRecord(const char* file, const std::string& line, bool besideProgram = false);

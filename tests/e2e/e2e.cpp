@@ -26,16 +26,19 @@ void E2E::SetUp()
     for (std::string image : {"race.bin", "debug.bin"})
         ASSERT_TRUE(CopyFileA((games + image).c_str(), Disc("\\Run\\" + image).c_str(), FALSE));
     SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr);
-    for (std::string double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
+    for (std::string double_ : {"\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_.c_str(), '\\')).c_str(), Disc(double_).c_str(), FALSE));
+    // The mail library is the system's own, as the Launcher loads it.
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\mapi32.dll").c_str(), "C:\\windows\\system32\\mapi32.dll", FALSE));
 }
 
 // Whatever a failed test left of an installation goes too.
 void E2E::TearDown()
 {
     ReportWindowsVersion(nullptr);
-    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", DesktopLink, "S:\\Thundra", "S:\\ballast",
-                             "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
+    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", DesktopLink, UsersDesktopLink, "S:\\Thundra", "S:\\ballast",
+                             "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane",
+                             "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
         RemoveTree(path);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);
@@ -60,6 +63,14 @@ std::string LogLine(const std::string& log, const std::string& key)
 {
     size_t at = log.find(key + ": "), start = at + key.size() + 2;
     return at == std::string::npos ? "(no " + key + ")" : log.substr(start, log.find_first_of("\r\n", start) - start);
+}
+
+bool GiveUpAfter(const std::vector<RobotBox>& boxes, const char* last)
+{
+    auto find = [&](const char* text) { return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) == 0; }); };
+    auto options = find("ThundraDisk Usage:"), progress = find("Installing files...");
+    return find(last) != boxes.end() && options != boxes.end() && progress != boxes.end() && !IsWindow(progress->window) &&
+           PostMessageA(options->window, WM_COMMAND, IDCANCEL, 0) != FALSE;
 }
 
 bool WaitFor(const std::function<bool()>& done)
@@ -105,28 +116,8 @@ std::vector<std::string> WriteGameData(const std::string& disc, int files, size_
 std::vector<std::string> MachineState()
 {
     std::vector<std::string> state = {"product key: " + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"), "uninstall entry: " + RegistryText(UninstallKey, "UninstallString")};
-    for (const char* folder : {"C:\\Program Files (x86)", "C:\\users\\root", "C:\\Games"})
+    for (const char* folder : {"C:\\Program Files (x86)", "C:\\users", "C:\\ProgramData\\Microsoft\\Windows\\Start Menu", "C:\\Games"})
         for (const std::string& entry : ListTree(folder, {"C:\\users\\root\\Temp", "C:\\users\\root\\AppData\\Local\\Temp"}))
             state.push_back(entry);
     return state;
-}
-
-bool RunOnHost(const std::string& command)
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    DeleteFileA("C:\\thundra-e2e\\host-done");
-    std::string line = "/bin/sh -c \"" + command + " && touch " + HostPath("C:\\thundra-e2e\\host-done") + "\"";
-    bool started = CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return started && WaitFor([] { return Exists("C:\\thundra-e2e\\host-done"); });
-}
-
-std::string HostPath(const std::string& path)
-{
-    std::string host = std::string(getenv("WINEPREFIX")) + (path[0] == 'S' ? "/dosdevices/s:" : "/drive_c") + path.substr(2);
-    std::replace(host.begin(), host.end(), '\\', '/');
-    return "'" + host + "'";
 }

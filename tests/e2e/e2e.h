@@ -23,7 +23,8 @@ constexpr char CrashQuestion[] =
 // Each test gets a disc folder C:\thundra-e2e\disc holding the Launcher,
 // the autorun marker and what Play needs (the demo game as Run\race.bin and
 // Run\debug.bin, a driver table that lists Wine's display as up to date, the
-// doubles of mapi32.dll, notepad.exe and redist\directx7\dsetup.dll), and
+// doubles of notepad.exe and redist\directx7\dsetup.dll; the mail library's
+// lies in the system folder and records beside the Launcher), and
 // its own temporary directory.
 class E2E : public ::testing::Test {
 protected:
@@ -39,8 +40,10 @@ bool CopyLauncherTo(const std::string& folder, bool withMarker);
 
 constexpr char DefaultDataDir[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Data\\";
 constexpr char Stub[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe";
-constexpr char StartMenuFolder[] = "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
-constexpr char DesktopLink[] = "C:\\users\\root\\Desktop\\Thundra.lnk";
+// Setup's links are for all users; an earlier one made them for the user alone.
+constexpr char StartMenuFolder[] = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
+constexpr char DesktopLink[] = "C:\\users\\Public\\Desktop\\Thundra.lnk";
+constexpr char UsersDesktopLink[] = "C:\\users\\root\\Desktop\\Thundra.lnk";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
 // Setup's answers for the hard disk (or, without it, the CD) with the links given ("+" or "-").
 std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop, bool hardDisk = true);
@@ -52,13 +55,13 @@ std::vector<std::string> WriteGameData(const std::string& disc, int files, size_
 std::vector<std::string> MachineState();
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 inline void StoreDataDirectory(const char* path) { RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path, static_cast<DWORD>(strlen(path) + 1)); }
+// The user gives up on Setup once a box of the caption last has been
+// answered and the progress dialog is gone (while it closes, a Cancel is a
+// request to the run that has just ended): the options dialog is
+// cancelled. True once it is.
+bool GiveUpAfter(const std::vector<RobotBox>& boxes, const char* last);
 // Polls, at most 20 s, until done() holds; says whether it did.
 bool WaitFor(const std::function<bool()>& done);
-// Runs a shell command on the host (Wine starts Linux programs, but can't
-// wait for them, so the command leaves a mark when done), at most 20 s;
-// paths of the prefix as the host names them, quoted, on C: or S:.
-bool RunOnHost(const std::string& command);
-std::string HostPath(const std::string& path);
 
 // "[caption] answer" of every box, sorted: boxes on screen together (the
 // progress dialog and the dialog over it) may be met in either order. With

@@ -65,12 +65,7 @@ TEST_F(E2E, ASetupThatFailsIsNamedAndRolledBackAndPlayGoesOn)
                                       held = ReadTextFile(copy).size() < (24u << 20) && RunOnHost(row.fault);
                                       ResumeThread(launcher.hThread);
                                   }
-                                  // The user gives up once the last box is answered and the progress dialog is gone
-                                  // (while it closes, a Cancel is a request to the run that has just ended).
-                                  auto find = [&](const char* text) { return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) == 0; }); };
-                                  auto options = find("ThundraDisk Usage:"), progress = find("Installing files...");
-                                  if (!givenUp && find(row.last) != boxes.end() && options != boxes.end() && progress != boxes.end() && !IsWindow(progress->window))
-                                      givenUp = PostMessageA(options->window, WM_COMMAND, IDCANCEL, 0) != FALSE;
+                                  givenUp = givenUp || GiveUpAfter(boxes, row.last);
                                   return false;
                               });
         ASSERT_TRUE(held) << "the fault came too late";
@@ -87,6 +82,27 @@ TEST_F(E2E, ASetupThatFailsIsNamedAndRolledBackAndPlayGoesOn)
         DeleteFileA("S:\\ballast");
         RemoveTree("S:\\Thundra");
     }
+}
+
+// A standard user may change C:\\Games: before Setup, the data folder made
+// a link to another program's folder, which holds a file of a listed name.
+// Setup says so, deletes and writes nothing there, and takes the key back.
+TEST_F(E2E, SetupNeverActsThroughALink)
+{
+    WriteGameData(Disc(), 2, 100);
+    ASSERT_TRUE(CreateDirectoryA("C:\\thundra-e2e\\victims", nullptr) && WriteTextFile("C:\\thundra-e2e\\victims\\d0.dat", "another program's"));
+    ASSERT_TRUE(CreateDirectoryA("C:\\Games", nullptr) && PlantLink("C:\\Games\\Data", "C:\\thundra-e2e\\victims"));
+    StoreDataDirectory("C:\\Games\\Data\\");
+    bool givenUp = false;
+    RobotRun run = Launch("-setup", {InstallScript("-", "-")[0], {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Our Apologies", "", "OK"}},
+                          [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>& boxes) { return givenUp = givenUp || GiveUpAfter(boxes, "Our Apologies"), false; });
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ("[Our Apologies] C:\\Games\\Data\r\nleads to another place (a link or junction). For the safety of this computer, Thundra does not act through it. -> OK",
+              Answers(run, true).back());
+    EXPECT_EQ((std::vector<std::string>{"C:\\thundra-e2e\\victims\\d0.dat"}), ListTree("C:\\thundra-e2e\\victims"));
+    EXPECT_EQ("another program's", ReadTextFile("C:\\thundra-e2e\\victims\\d0.dat"));
+    EXPECT_EQ("(none)", RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
+    EXPECT_TRUE(RemoveLink("C:\\Games\\Data"));
 }
 
 } // namespace

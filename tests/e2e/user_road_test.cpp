@@ -2,8 +2,9 @@
 // its Notes, Setup to C:\Games with both links, Play, a crash, the mail, the log; then
 // the game link, which finds the disc and plays; then the uninstall from
 // the entry's command, which removes nothing while the data folder's list
-// is lost or names a file outside it, and after which, and a restart, the
-// machine is as before.
+// is lost or names a file outside it or through a link, and after which,
+// and a restart, the machine is as before. DLLs planted beside the disc's
+// Launcher are never loaded on the way.
 #include <objbase.h>
 
 #include <algorithm>
@@ -42,8 +43,12 @@ TEST_F(E2E, UserRoad)
     std::filesystem::copy(SampleDisc, "C:\\thundra-cd", std::filesystem::copy_options::recursive, error);
     ASSERT_FALSE(error) << error.message();
     SHCreateDirectoryExA(nullptr, "D:\\redist\\directx7", nullptr);
-    for (const char* double_ : {"\\mapi32.dll", "\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
+    for (const char* double_ : {"\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
         ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_, '\\')).c_str(), (std::string("D:") + double_).c_str(), FALSE));
+    // DLLs a download left beside the disc's Launcher, under the names of
+    // system DLLs it loads: never loaded (Wine searches for them as Windows does).
+    for (const char* planted : {"D:\\ddraw.dll", "D:\\mapi32.dll"})
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\planted.dll").c_str(), planted, FALSE));
     ASSERT_TRUE(WriteTextFile("D:\\Run\\drivers.dat", UpToDateDriverTable));
     const std::vector<std::string> before = MachineState();
     StoreDataDirectory(DataDir);   // shown in the install path dialog
@@ -118,27 +123,37 @@ TEST_F(E2E, UserRoad)
     })) << "the disc's Launcher did not end";
     ReportWindowsVersion(nullptr);
 
+    // A standard user may change C:\\Games: a link planted in the data folder leads the uninstall nowhere.
+    ASSERT_TRUE(CreateDirectoryA("C:\\thundra-e2e\\victims", nullptr) && WriteTextFile("C:\\thundra-e2e\\victims\\victim.dll", "another program's"));
     const std::string list = ReadTextFile("D:\\Run\\checksum.lst"), uninstall = RegistryText(UninstallKey, "UninstallString");
-    const std::pair<std::string, std::string> rows[] = {   // the data folder's list, and the box the uninstall ends with
+    const struct {
+        std::string list, box;   // the data folder's list, and the box the uninstall ends with
+        bool link = false;       // Data\x leads to the victims' folder
+    } rows[] = {
         {"", "[Uninstall] Can't find checksum.lst in\r\nC:\\Games\\Data\r\nNothing was removed: the game's files are still in that folder. -> OK"},
         {list + "..\\race.bin 0\n", "[Our Apologies] Line " + std::to_string(std::count(list.begin(), list.end(), '\n') + 1) +
                                          " of checksum.lst names a file outside the game's folder. -> OK"},
+        {list + "x\\victim.dll 0\n", "[Our Apologies] C:\\Games\\Data\\x\r\nleads to another place (a link or junction). For the safety of this computer, "
+                                       "Thundra does not act through it. -> OK", true},
         {list, "[Thundra] Files removed -> OK"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.second);
-        ASSERT_TRUE(row.first.empty() ? DeleteFileA("C:\\Games\\Data\\checksum.lst") : WriteTextFile("C:\\Games\\Data\\checksum.lst", row.first));
+        SCOPED_TRACE(row.box);
+        ASSERT_TRUE(row.list.empty() ? DeleteFileA("C:\\Games\\Data\\checksum.lst") : WriteTextFile("C:\\Games\\Data\\checksum.lst", row.list));
         ASSERT_TRUE(WriteTextFile("C:\\Games\\race.bin", "the user's own"));
+        ASSERT_TRUE(!row.link || PlantLink("C:\\Games\\Data\\x", "C:\\thundra-e2e\\victims"));
         const std::vector<std::string> installed = MachineState();
         RobotRun removal = RunWithRobot(uninstall, "C:\\windows", {{"Uninstall", "Remove Thundra?", "Yes"}, {"Thundra", "Files removed", "OK"}, {"Our Apologies", "", "OK"}, {"Uninstall", "", "OK"}});
         EXPECT_EQ(0u, removal.exitCode);
-        EXPECT_EQ((std::vector<std::string>{"[Uninstall] Remove Thundra? -> Yes", row.second}), Answers(removal, true));
-        if (row.first != list) {
+        EXPECT_EQ((std::vector<std::string>{"[Uninstall] Remove Thundra? -> Yes", row.box}), Answers(removal, true));
+        if (row.list != list) {
             EXPECT_EQ("", ListDifference(installed, MachineState())) << "the uninstall removed something";
         }
         EXPECT_EQ("the user's own", ReadTextFile("C:\\Games\\race.bin"));
-        ASSERT_TRUE(DeleteFileA("C:\\Games\\race.bin"));
+        EXPECT_EQ("another program's", ReadTextFile("C:\\thundra-e2e\\victims\\victim.dll"));
+        ASSERT_TRUE(DeleteFileA("C:\\Games\\race.bin") && (!row.link || RemoveLink("C:\\Games\\Data\\x")));
     }
+    EXPECT_EQ("", ReadTextFile("D:\\planted-loads.txt")) << "a DLL beside the Launcher was loaded";
     EXPECT_NE("", ReadTextFile(Stub)) << "the running stub can't go at once";
     EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
     EXPECT_EQ("", ListDifference(before, MachineState()));
@@ -150,15 +165,15 @@ TEST_F(E2E, UserRoad)
 namespace {
 
 // A user whose profile the ANSI code page can't write: the test session's
-// user is Zhanna, in Cyrillic, and the temporary folder, the Start menu and
-// the desktop lie in her profile. Play, the crash mail, the log, Setup's
-// links and the uninstall all work there.
+// user is Zhanna, in Cyrillic, and the temporary folder lies in her
+// profile. Play, the crash mail, the log, Setup's links (for all users) and
+// the uninstall all work there.
 TEST_F(E2E, AProfileOutsideTheCodePage)
 {
     wchar_t profile[MAX_PATH] = L"", programs[MAX_PATH] = L"", desktop[MAX_PATH] = L"";
     GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
-    SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs);
-    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    SHGetFolderPathW(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, 0, programs);
+    SHGetFolderPathW(nullptr, CSIDL_COMMON_DESKTOPDIRECTORY, nullptr, 0, desktop);
     BOOL lossy = FALSE;
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, profile, -1, nullptr, 0, nullptr, &lossy);
     ASSERT_TRUE(lossy) << "the session's user profile can be written in ANSI (tests/wine/session.sh with THUNDRA_USER)";

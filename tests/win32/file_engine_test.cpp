@@ -6,6 +6,8 @@
 #include "launcher/product.h"
 #include "platform_fixture.h"
 #include "resources/resource_ids.h"
+#include <sddl.h>
+
 #include "setup/checksum.h"
 #include "setup/directories.h"
 #include "setup/setup_state.h"
@@ -21,15 +23,35 @@ const std::vector<std::pair<std::string, std::string>> Files = {
 std::string CancelAt;
 std::vector<std::string> Written;
 HWND Progress;
+// The open of the data folder's files (counted from 1) before which a standard user swaps the folder for a link.
+int SwapAt, Opened;
+constexpr char Victims[] = "C:\\thundra-engine\\victims";
+// The folders made, each with the rights it was given.
+std::vector<std::string> Made;
 
 HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
 {
+    if (strstr(name, "\\Data\\") != nullptr && ++Opened == SwapAt) {
+        EXPECT_TRUE(MoveFileA("C:\\thundra-engine\\games\\Data", "C:\\thundra-engine\\games\\Held") && PlantLink("C:\\thundra-engine\\games\\Data", Victims));
+    }
     HANDLE file = CreateFileA(name, access, share, security, disposition, flags, templ);
     if (access & GENERIC_WRITE)
         Written.push_back(strrchr(name, '\\') + 1);
     if (name == CancelAt)
         PostMessageA(Progress, WM_COMMAND, IDCANCEL, 0);
     return file;
+}
+
+BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security)
+{
+    char* rights = nullptr;
+    if (security != nullptr)
+        ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr);
+    BOOL made = CreateDirectoryA(path, security);
+    if (made)
+        Made.push_back(std::string(path) + " " + (rights != nullptr ? rights : "(inherited)"));
+    LocalFree(rights);
+    return made;
 }
 
 std::string Sum(const std::string& bytes)
@@ -46,6 +68,7 @@ protected:
         PlatformTest::SetUp();
         SetupInstance = GetModuleHandleA(nullptr);
         Sys.CreateFileA = Open;
+        Sys.CreateDirectoryA = MakeFolder;
         EnterScratchFolder("thundra-engine");
         ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
         Prepare();
@@ -62,6 +85,8 @@ protected:
         ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
         CancelAt = "";
         Written.clear();
+        Made.clear();
+        SwapAt = Opened = 0;
         FreeBytes = 272629760;   // 260 MB exactly
         CancelRequested = false;
     }
@@ -114,6 +139,9 @@ TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinA
     for (const auto& file : Files)
         EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
     EXPECT_EQ(Target, RegistryText(ProductKey, DataDirectoryValue));
+    // Folders it makes are the machine's, as Program Files is: nobody without the rights plants a link in them.
+    const std::string machines = " D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
+    EXPECT_EQ((std::vector<std::string>{"C:\\thundra-engine\\games" + machines, "C:\\thundra-engine\\games\\Data" + machines}), Made);
     CancelAt = "Run\\a.dat";
     EXPECT_FALSE(Run({}));   // within a file: no question, all taken back
     EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
@@ -122,6 +150,49 @@ TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinA
     FreeBytes = 272629760 - 1;
     EXPECT_FALSE(Run({IDYES}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
+}
+
+} // namespace
+
+namespace {
+
+// A standard user who may change the data folder swaps it for a link to
+// another program's folder just before Setup or the removal acts on a file:
+// the act finds the file elsewhere, refuses, and leaves that folder as it was.
+TEST_F(FileEngine, AFolderSwappedForALinkJustBeforeTheActIsNeverActedThrough)
+{
+    const std::string refused = "[Our Apologies] C:\\thundra-engine\\games\\Data\\";
+    const std::string through = "\r\nleads to another place (a link or junction). For the safety of this computer, Thundra does not act through it.";
+    const struct {
+        const char* what;
+        bool remove;
+        int swapAt;   // the install's opens: 5 deletions of old copies, then the first new file
+        std::vector<std::string> boxes;
+    } rows[] = {
+        {"writing the first file", false, 6, {CreateIt, refused + "empty.dat" + through, "[Error] Error installing file empty.dat"}},
+        {"deleting the first file, once all five are checked", true, 6, {refused + "common.res" + through}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Prepare();
+        if (row.remove) {
+            ASSERT_TRUE(Run({IDYES}));
+        }
+        ASSERT_TRUE(CreateDirectoryA(Victims, nullptr) && WriteTextFile(std::string(Victims) + "\\common.res", "another program's"));
+        const std::vector<std::string> victims = ListTree(Victims);
+        Opened = 0;
+        SwapAt = row.swapAt;
+        ShownBoxes.clear();
+        BoxAnswers = {IDYES};
+        bool ran = row.remove ? RunFileEngine(nullptr, InstallPath, true) : Run({IDYES});
+        EXPECT_FALSE(ran);
+        EXPECT_EQ(row.boxes, ShownBoxes);
+        EXPECT_EQ("", ListDifference(victims, ListTree(Victims)));
+        EXPECT_EQ("another program's", ReadTextFile(Victims + std::string("\\common.res")));
+        ASSERT_TRUE(RemoveLink("C:\\thundra-engine\\games\\Data"));
+        RemoveTree("C:\\thundra-engine\\games");
+        RemoveTree(Victims);
+    }
 }
 
 } // namespace
