@@ -1,3 +1,3 @@
 # the log attached without its path
 # file: crashreport/crash_report.cpp
-45s/const_cast<char\*>(GetLogPath())/logFileName/
+46s/const_cast<char\*>(GetLogPath())/logFileName/
