@@ -18,7 +18,7 @@ static bool ConvertExactly(const WCHAR* wide, char* buf)
 }
 
 // The Unicode calls below are looked up at run time: the 95 family lacks them.
-bool GetExactAnsiPath(const WCHAR* wide, char* buf)
+bool GetExactAnsiPath(const WCHAR* wide, char* buf, bool quiet)
 {
     if (ConvertExactly(wide, buf))
         return true;
@@ -31,7 +31,8 @@ bool GetExactAnsiPath(const WCHAR* wide, char* buf)
     // Named as nearly as the code page can.
     WideCharToMultiByte(CP_ACP, 0, wide, -1, buf, PathSize, nullptr, nullptr);
     buf[PathSize - 1] = '\0';
-    ShowFatal("%s can't use the folder\r\n%s\r\nwhose name this system's code page can't write.", ProductName, buf);
+    if (!quiet)
+        ShowFatal("%s can't use the folder\r\n%s\r\nwhose name this system's code page can't write.", ProductName, buf);
     buf[0] = '\0';
     return false;
 }
@@ -52,12 +53,12 @@ bool GetTempFolder(char* buf)
     return length == 0 || length >= std::size(wide) || GetExactAnsiPath(wide, buf);
 }
 
-bool GetFolderOfList(PCIDLIST_ABSOLUTE list, char* buf)
+bool GetFolderOfList(PCIDLIST_ABSOLUTE list, char* buf, bool quiet)
 {
     if (!IsWindowsNT())
         return Sys.SHGetPathFromIDListA(list, buf) != FALSE;
     using GetPath = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
     auto getPath = LookUpProc<GetPath>("shell32.dll", "SHGetPathFromIDListW");
     WCHAR wide[MAX_PATH];
-    return getPath != nullptr && getPath(list, wide) && GetExactAnsiPath(wide, buf);
+    return getPath != nullptr && getPath(list, wide) && GetExactAnsiPath(wide, buf, quiet);
 }

@@ -8,8 +8,8 @@
 #include <shlobj.h>
 
 // The folder wide names, exact, in buf (PathSize characters). False, with
-// a box naming the folder, when neither form is exact.
-bool GetExactAnsiPath(const WCHAR* wide, char* buf);
+// a box naming the folder unless quiet, when neither form is exact.
+bool GetExactAnsiPath(const WCHAR* wide, char* buf, bool quiet = false);
 
 // The temporary folder, ending in a backslash, or empty when the system
 // has none that fits (the current folder serves then); false when it can't
@@ -17,5 +17,5 @@ bool GetExactAnsiPath(const WCHAR* wide, char* buf);
 bool GetTempFolder(char* buf);
 
 // The folder of a shell item list, as SHGetPathFromIDList gives it; false
-// when it has none or can't be named (said).
-bool GetFolderOfList(PCIDLIST_ABSOLUTE list, char* buf);
+// when it has none or can't be named (said unless quiet).
+bool GetFolderOfList(PCIDLIST_ABSOLUTE list, char* buf, bool quiet = false);

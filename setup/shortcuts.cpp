@@ -76,13 +76,14 @@ HRESULT CreateShortcut(const char* target, const char* linkFile, const char* des
 }
 
 // Locates a special folder into buf; false, buf unchanged, when it can't.
-static bool LocateFolder(int folder, char* buf)
+// quiet: only looked into, so a name the code page can't write is no error.
+static bool LocateFolder(int folder, char* buf, bool quiet)
 {
     LPITEMIDLIST list;
     if (FAILED(Sys.SHGetSpecialFolderLocation(nullptr, folder, &list)))
         return false;
     char located[MAX_PATH];
-    bool found = GetFolderOfList(list, located);
+    bool found = GetFolderOfList(list, located, quiet);
     CoTaskMemFree(list);
     if (found)
         FormatInto(buf, PathSize, "%s", located);
@@ -102,7 +103,7 @@ const char* GetStartMenuDir(LinkPlace place)
 {
     char programs[PathSize];
     FormatInto(programs, std::size(programs), "%s", LastLocated(StartMenuDir));
-    if (!LocateFolder(LinkFolder(place, CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS), programs))
+    if (!LocateFolder(LinkFolder(place, CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS), programs, place == LinkPlace::UsersOwn))
         return StartMenuDir;
     // A folder that would not fit with its sub-folders keeps the last one.
     char folder[PathSize];
@@ -113,7 +114,7 @@ const char* GetStartMenuDir(LinkPlace place)
 
 const char* GetDesktopDir(LinkPlace place)
 {
-    LocateFolder(LinkFolder(place, CSIDL_DESKTOP, CSIDL_COMMON_DESKTOPDIRECTORY), LastLocated(DesktopDir));
+    LocateFolder(LinkFolder(place, CSIDL_DESKTOP, CSIDL_COMMON_DESKTOPDIRECTORY), LastLocated(DesktopDir), place == LinkPlace::UsersOwn);
     return DesktopDir;
 }
 

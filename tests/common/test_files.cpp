@@ -9,11 +9,6 @@
 
 namespace fs = std::filesystem;
 
-bool WriteTextFile(const std::string& path, const std::string& text)
-{
-    return static_cast<bool>(std::ofstream(path, std::ios::binary) << text << std::flush);
-}
-
 std::string ReadTextFile(const std::string& path)
 {
     std::ostringstream text;
@@ -89,14 +84,4 @@ std::string HostPath(const std::string& path)
     std::string host = std::string(getenv("WINEPREFIX")) + (path[0] == 'S' ? "/dosdevices/s:" : "/drive_c") + path.substr(2);
     std::replace(host.begin(), host.end(), '\\', '/');
     return "'" + host + "'";
-}
-
-bool PlantLink(const std::string& link, const std::string& target)
-{
-    return RunOnHost("ln -s " + HostPath(target) + " " + HostPath(link));
-}
-
-bool RemoveLink(const std::string& link)
-{
-    return RunOnHost("rm -f " + HostPath(link));
 }

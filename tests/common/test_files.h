@@ -1,13 +1,14 @@
 // Files and folders that tests make under the Wine prefix and take away.
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 // A driver table that lists every display Wine may report as up to date.
 constexpr char UpToDateDriverTable[] = "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n";
 
-bool WriteTextFile(const std::string& path, const std::string& text);
+inline bool WriteTextFile(const std::string& path, const std::string& text) { return static_cast<bool>(std::ofstream(path, std::ios::binary) << text << std::flush); }
 // A file's bytes, also while another program writes it; empty when missing.
 std::string ReadTextFile(const std::string& path);
 // The folder of the running test program, where the doubles lie too.
@@ -29,5 +30,5 @@ bool RunOnHost(const std::string& command);
 std::string HostPath(const std::string& path);
 // A link planted as a standard user would (a junction to Windows): a Unix
 // symbolic link of the prefix, made and taken away on the host.
-bool PlantLink(const std::string& link, const std::string& target);
-bool RemoveLink(const std::string& link);
+inline bool PlantLink(const std::string& link, const std::string& target) { return RunOnHost("ln -s " + HostPath(target) + " " + HostPath(link)); }
+inline bool RemoveLink(const std::string& link) { return RunOnHost("rm -f " + HostPath(link)); }

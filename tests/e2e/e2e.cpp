@@ -36,17 +36,12 @@ void E2E::SetUp()
 void E2E::TearDown()
 {
     ReportWindowsVersion(nullptr);
-    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", DesktopLink, UsersDesktopLink, "S:\\Thundra", "S:\\ballast",
+    for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", DesktopLink, "C:\\users\\root\\Desktop\\Thundra.lnk", "S:\\Thundra", "S:\\ballast",
                              "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane",
                              "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
         RemoveTree(path);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);
-}
-
-RobotRun E2E::Launch(const std::string& arguments, const std::vector<RobotRule>& script, const RobotHook& hook) const
-{
-    return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, 60000, hook);
 }
 
 std::vector<std::string> Answers(const RobotRun& run, bool withTexts)
@@ -59,25 +54,12 @@ std::vector<std::string> Answers(const RobotRun& run, bool withTexts)
     return answers;
 }
 
-std::string LogLine(const std::string& log, const std::string& key)
-{
-    size_t at = log.find(key + ": "), start = at + key.size() + 2;
-    return at == std::string::npos ? "(no " + key + ")" : log.substr(start, log.find_first_of("\r\n", start) - start);
-}
-
 bool GiveUpAfter(const std::vector<RobotBox>& boxes, const char* last)
 {
     auto find = [&](const char* text) { return std::find_if(boxes.begin(), boxes.end(), [&](const RobotBox& b) { return (b.caption + b.text).find(text) == 0; }); };
     auto options = find("ThundraDisk Usage:"), progress = find("Installing files...");
     return find(last) != boxes.end() && options != boxes.end() && progress != boxes.end() && !IsWindow(progress->window) &&
            PostMessageA(options->window, WM_COMMAND, IDCANCEL, 0) != FALSE;
-}
-
-bool WaitFor(const std::function<bool()>& done)
-{
-    for (int i = 0; i < 1000 && !done(); ++i)
-        Sleep(20);
-    return done();
 }
 
 void ReportWindowsVersion(const char* version)

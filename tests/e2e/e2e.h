@@ -31,7 +31,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Starts "Launcher arguments" from a neutral directory, answers its boxes.
-    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}, const RobotHook& hook = nullptr) const;
+    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}, const RobotHook& hook = nullptr) const { return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, 60000, hook); }
     std::string Disc(const std::string& relative = "") const { return "C:\\thundra-e2e\\disc" + relative; }
     std::string Temp(const std::string& name = "") const { return "C:\\thundra-e2e\\temp\\" + name; }
 };
@@ -43,7 +43,6 @@ constexpr char Stub[] = "C:\\Program Files (x86)\\Orvane\\Thundra\\Thunx.exe";
 // Setup's links are for all users; an earlier one made them for the user alone.
 constexpr char StartMenuFolder[] = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane\\Thundra\\";
 constexpr char DesktopLink[] = "C:\\users\\Public\\Desktop\\Thundra.lnk";
-constexpr char UsersDesktopLink[] = "C:\\users\\root\\Desktop\\Thundra.lnk";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
 // Setup's answers for the hard disk (or, without it, the CD) with the links given ("+" or "-").
 std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop, bool hardDisk = true);
@@ -61,7 +60,7 @@ inline void StoreDataDirectory(const char* path) { RegSetKeyValueA(HKEY_LOCAL_MA
 // cancelled. True once it is.
 bool GiveUpAfter(const std::vector<RobotBox>& boxes, const char* last);
 // Polls, at most 20 s, until done() holds; says whether it did.
-bool WaitFor(const std::function<bool()>& done);
+inline bool WaitFor(const std::function<bool()>& done) { for (int i = 0; i < 1000 && !done(); ++i) Sleep(20); return done(); }
 
 // "[caption] answer" of every box, sorted: boxes on screen together (the
 // progress dialog and the dialog over it) may be met in either order. With
@@ -69,7 +68,11 @@ bool WaitFor(const std::function<bool()>& done);
 std::vector<std::string> Answers(const RobotRun& run, bool withTexts = false);
 
 // The line after "key: " in the demo game's log, or "(no key)".
-std::string LogLine(const std::string& log, const std::string& key);
+inline std::string LogLine(const std::string& log, const std::string& key)
+{
+    size_t at = log.find(key + ": "), start = at + key.size() + 2;
+    return at == std::string::npos ? "(no " + key + ")" : log.substr(start, log.find_first_of("\r\n", start) - start);
+}
 
 
 // Makes Wine report a Windows version to "Thundra.exe" and its stub

@@ -26,7 +26,6 @@ TEST_F(E2E, PrecedenceOfTheModes)
         bool restored;
     } rows[] = {
         {"game running: its window is restored", disc, "", true, false, nullptr, true},
-        {"game running, -noautoplay -safe", disc, "-noautoplay -safe", true, false, nullptr, true},
         {"uninstall comes first", disc, "-noautoplay -uninstall", true, false, "[Uninstall] No", false},
         {"uninstall in capitals is no switch", disc, "-UNINSTALL", true, false, nullptr, true},
         {"no marker: the stub asks for the disc", "C:\\thundra-e2e\\nomarker\\Thundra.exe", "", true, false, "[Thundra] Cancel", false},

@@ -15,7 +15,6 @@ TEST_F(E2E, SetupReconcilesTheMachineWithTheChoices)
     } rows[] = {
         {"to the hard disk without links: the entry has its stub", true, "-", "-", "copied| entry stub data"},
         {"back to the CD: nothing stays", false, "-", "-", "removed|"},
-        {"nothing chosen, nothing there", false, "-", "-", "|"},
         {"Start menu only, from the CD", false, "+", "-", "| menu entry stub"},
         {"to the hard disk with both links", true, "+", "+", "copied| menu desktop entry stub data"},
         {"links dropped, game kept", true, "-", "-", "| entry stub data"},

@@ -31,11 +31,8 @@ TEST_F(E2E, PlayOnEveryWindowsVersion)
         {"winme", "0x40006 716 0", OutOfDate, "Yes", 0, {upgrade + "Yes", driver + "Yes"}, true},
         {"nt40", "0x40006 716 0", OutOfDate, "Yes", 0, {nt4}, true},
         {"win2k", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
-        {"winxp", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
-        {"win7", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
         {"win10", "0x40006 716 0", OutOfDate, "Yes", 0, {nt5}, true},
     };
-    std::string deletions;
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.version) + " " + row.dsetup);
         ReportWindowsVersion(row.version);

@@ -20,11 +20,7 @@ std::thread Copy;
 
 BOOL WINAPI Version(LPOSVERSIONINFOA info) { return std::tie(info->dwPlatformId, info->dwMajorVersion) = std::tie(Now.platform, Now.major), TRUE; }
 BOOL WINAPI OpenToken(HANDLE, DWORD, PHANDLE token) { return *token = nullptr, TRUE; }
-BOOL WINAPI TokenInfo(HANDLE, TOKEN_INFORMATION_CLASS type, LPVOID info, DWORD, PDWORD)
-{
-    static_cast<TOKEN_ELEVATION*>(info)->TokenIsElevated = Now.elevated;
-    return type == TokenElevation;
-}
+BOOL WINAPI TokenInfo(HANDLE, TOKEN_INFORMATION_CLASS type, LPVOID info, DWORD, PDWORD) { return static_cast<TOKEN_ELEVATION*>(info)->TokenIsElevated = Now.elevated, type == TokenElevation; }
 FARPROC WINAPI Lookup(HMODULE module, LPCSTR name)
 {
     return !strcmp(name, "OpenProcessToken") ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(OpenToken))

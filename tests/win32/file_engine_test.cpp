@@ -8,6 +8,8 @@
 #include "resources/resource_ids.h"
 #include <sddl.h>
 
+#include <tuple>
+
 #include "setup/checksum.h"
 #include "setup/directories.h"
 #include "setup/setup_state.h"
@@ -45,11 +47,11 @@ HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES
 BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security)
 {
     char* rights = nullptr;
-    if (security != nullptr)
-        ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr);
     BOOL made = CreateDirectoryA(path, security);
-    if (made)
-        Made.push_back(std::string(path) + " " + (rights != nullptr ? rights : "(inherited)"));
+    if (made && (security == nullptr || !ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr)))
+        Made.push_back(std::string(path) + " (inherited)");
+    else if (made)
+        Made.push_back(std::string(path) + " " + rights);
     LocalFree(rights);
     return made;
 }
@@ -161,34 +163,19 @@ namespace {
 // the act finds the file elsewhere, refuses, and leaves that folder as it was.
 TEST_F(FileEngine, AFolderSwappedForALinkJustBeforeTheActIsNeverActedThrough)
 {
-    const std::string refused = "[Our Apologies] C:\\thundra-engine\\games\\Data\\";
-    const std::string through = "\r\nleads to another place (a link or junction). For the safety of this computer, Thundra does not act through it.";
-    const struct {
-        const char* what;
-        bool remove;
-        int swapAt;   // the install's opens: 5 deletions of old copies, then the first new file
-        std::vector<std::string> boxes;
-    } rows[] = {
-        {"writing the first file", false, 6, {CreateIt, refused + "empty.dat" + through, "[Error] Error installing file empty.dat"}},
-        {"deleting the first file, once all five are checked", true, 6, {refused + "common.res" + through}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
+    const std::string refused = "[Our Apologies] C:\\thundra-engine\\games\\Data\\", through = "\r\nleads to another place (a link or junction). "
+                                                                                              "For the safety of this computer, Thundra does not act through it.";
+    // The swap comes at the sixth open of both: after the install's five deletions of old copies, or the removal's five checks.
+    for (bool remove : {false, true}) {
+        SCOPED_TRACE(remove ? "deleting the first file" : "writing the first file");
         Prepare();
-        if (row.remove) {
-            ASSERT_TRUE(Run({IDYES}));
-        }
-        ASSERT_TRUE(CreateDirectoryA(Victims, nullptr) && WriteTextFile(std::string(Victims) + "\\common.res", "another program's"));
-        const std::vector<std::string> victims = ListTree(Victims);
-        Opened = 0;
-        SwapAt = row.swapAt;
+        ASSERT_TRUE((!remove || Run({IDYES})) && CreateDirectoryA(Victims, nullptr) && WriteTextFile(std::string(Victims) + "\\common.res", "theirs")) << testing::PrintToString(ShownBoxes);
+        std::tie(Opened, SwapAt) = std::make_tuple(0, 6);
         ShownBoxes.clear();
-        BoxAnswers = {IDYES};
-        bool ran = row.remove ? RunFileEngine(nullptr, InstallPath, true) : Run({IDYES});
-        EXPECT_FALSE(ran);
-        EXPECT_EQ(row.boxes, ShownBoxes);
-        EXPECT_EQ("", ListDifference(victims, ListTree(Victims)));
-        EXPECT_EQ("another program's", ReadTextFile(Victims + std::string("\\common.res")));
+        EXPECT_FALSE(remove ? RunFileEngine(nullptr, InstallPath, true) : Run({IDYES}));
+        const std::vector<std::string> removal = {refused + "common.res" + through}, install = {CreateIt, refused + "empty.dat" + through, "[Error] Error installing file empty.dat"};
+        EXPECT_EQ(remove ? removal : install, ShownBoxes);
+        EXPECT_EQ(std::string(Victims) + "\\common.res|theirs", ListTree(Victims).back() + "|" + ReadTextFile(Victims + std::string("\\common.res")));   // the last of any
         ASSERT_TRUE(RemoveLink("C:\\thundra-engine\\games\\Data"));
         RemoveTree("C:\\thundra-engine\\games");
         RemoveTree(Victims);

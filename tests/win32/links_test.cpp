@@ -1,6 +1,7 @@
 // Where Setup's links land and where the removal looks for them: the
 // platform table poses as each Windows family and names the user's own
-// folders and the all-users folders apart.
+// folders and the all-users folders apart. And where DLLs come from.
+#include "launcher/dll_search.h"
 #include "setup/shortcuts.h"
 
 #include <objbase.h>
@@ -12,65 +13,56 @@ namespace {
 
 DWORD Platform;
 BOOL WINAPI Version(LPOSVERSIONINFOA info) { return info->dwPlatformId = Platform, info->dwMajorVersion = Platform == VER_PLATFORM_WIN32_NT ? 6 : 4, TRUE; }
-
-const std::pair<int, const char*> Folders[] = {{CSIDL_PROGRAMS, "C:\\thundra-links\\user\\programs"}, {CSIDL_DESKTOP, "C:\\thundra-links\\user\\desktop"},
-                                               {CSIDL_COMMON_PROGRAMS, "C:\\thundra-links\\all\\programs"}, {CSIDL_COMMON_DESKTOPDIRECTORY, "C:\\thundra-links\\all\\desktop"}};
 HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
 {
-    for (const auto& known : Folders)
+    const std::pair<int, const char*> folders[] = {{CSIDL_PROGRAMS, "C:\\thundra-links\\user\\programs"}, {CSIDL_DESKTOP, "C:\\thundra-links\\user\\desktop"},
+                                                   {CSIDL_COMMON_PROGRAMS, "C:\\thundra-links\\all\\programs"}, {CSIDL_COMMON_DESKTOPDIRECTORY, "C:\\thundra-links\\all\\desktop"}};
+    for (const auto& known : folders)
         if (known.first == folder && SHCreateDirectoryExA(nullptr, known.second, nullptr) != ERROR_BAD_PATHNAME)
             return (*list = ILCreateFromPathA(known.second)) != nullptr ? S_OK : E_FAIL;
     return E_FAIL;
 }
 
-// The game and uninstall links of the Start menu and the desktop link, "whose:" for each there.
-std::string LinksThere()
-{
-    std::string there;
-    for (std::string whose : {"all", "user"})
-        for (std::string link : {"programs\\Orvane\\Thundra\\Thundra.lnk", "programs\\Orvane\\Thundra\\Uninstall Thundra.lnk", "desktop\\Thundra.lnk"})
-            there += GetFileAttributesA(("C:\\thundra-links\\" + whose + "\\" + link).c_str()) != INVALID_FILE_ATTRIBUTES ? whose + ":" + link.substr(0, 4) + " " : "";
-    return there;
-}
-
+// Links made on the 95 family are the user's; Windows NT makes them for all
+// users, sees the user's of an earlier install, and removes both.
 TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
 {
     Sys.GetVersionExA = Version;
     Sys.SHGetSpecialFolderLocation = Locate;
-    CoInitialize(nullptr);
-    const struct {
-        DWORD platform;
-        const char* made;
-    } rows[] = {
-        {VER_PLATFORM_WIN32_NT, "all:prog all:prog all:desk "},
-        {VER_PLATFORM_WIN32_WINDOWS, "user:prog user:prog user:desk "},
+    auto linksThere = [] {   // "whose\\folder\\...\\name" each
+        std::string there;
+        for (const std::string& entry : ListTree("C:\\thundra-links"))
+            there += entry.find(".lnk") != std::string::npos ? entry.substr(17) + " " : "";
+        return there;
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.made);
-        Platform = row.platform;
-        RemoveTree("C:\\thundra-links");
+    CoInitialize(nullptr);
+    RemoveTree("C:\\thundra-links");
+    for (DWORD platform : {VER_PLATFORM_WIN32_WINDOWS, VER_PLATFORM_WIN32_NT}) {
+        Platform = platform;
+        EXPECT_EQ(platform == VER_PLATFORM_WIN32_NT, StartMenuLinkExists() && DesktopLinkExists());
         CreateStartMenuLinks();
         CreateDesktopLink();
-        EXPECT_EQ(row.made, LinksThere());
-        EXPECT_TRUE(StartMenuLinkExists() && DesktopLinkExists());
-        RemoveStartMenuLinks();
-        RemoveDesktopLink();
-        EXPECT_EQ("", LinksThere());
-        // What an earlier install left in the user's own folders is seen and goes too.
-        for (const char* link : {"programs\\Orvane\\Thundra\\Thundra.lnk", "programs\\Orvane\\Thundra\\Uninstall Thundra.lnk", "desktop\\Thundra.lnk"}) {
-            const std::string file = std::string("C:\\thundra-links\\user\\") + link;
-            SHCreateDirectoryExA(nullptr, file.substr(0, file.find_last_of('\\')).c_str(), nullptr);
-            ASSERT_TRUE(WriteTextFile(file, "an earlier link"));
-        }
-        EXPECT_TRUE(StartMenuLinkExists() && DesktopLinkExists());
-        RemoveStartMenuLinks();
-        RemoveDesktopLink();
-        EXPECT_EQ("", LinksThere());
-        EXPECT_FALSE(StartMenuLinkExists() || DesktopLinkExists());
-        EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);
     }
+    EXPECT_EQ("all\\desktop\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk "
+              "user\\desktop\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk ", linksThere());
+    RemoveStartMenuLinks();
+    RemoveDesktopLink();
+    EXPECT_EQ("", linksThere());
+    EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);
     CoUninitialize();
     RemoveTree("C:\\thundra-links");
+}
+
+// Once the Launcher has restricted the DLL search, a DLL left beside the
+// program is not found by its name, while the system folder's are.
+TEST_F(PlatformTest, NoDllFromBesideTheProgram)
+{
+    const std::string planted = TestProgramFolder() + "\\thundra-planted.dll";
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\planted.dll").c_str(), planted.c_str(), FALSE));
+    RestrictDllSearch();
+    EXPECT_EQ(nullptr, LoadLibraryA("thundra-planted.dll"));
+    EXPECT_NE(nullptr, LoadSystemLibrary("mapi32.dll"));
+    DeleteFileA(planted.c_str());
 }
 
 } // namespace
