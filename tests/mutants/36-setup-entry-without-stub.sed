@@ -1,3 +1,3 @@
 # the uninstall entry written without its stub
 # file: setup/shortcuts.cpp
-283s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
+284s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/

@@ -1,3 +1,3 @@
 # the Start-menu links of an earlier install in the user's folder left
 # file: setup/shortcuts.cpp
-180s/{LinkPlace::Made, LinkPlace::UsersOwn}/{LinkPlace::Made}/
+181s/{LinkPlace::Made, LinkPlace::UsersOwn}/{LinkPlace::Made}/
