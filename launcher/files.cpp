@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <string.h>
 
+#include "launcher/platform.h"
 #include "launcher/winmain.h"
 
 HINSTANCE LauncherInstance;
@@ -30,4 +31,12 @@ bool GetModuleDirectory(char* buf, unsigned size)
     else
         lastSlash[0] = '\0';
     return true;
+}
+
+bool ReplaceWithFile(const char* from, const char* to)
+{
+    if (IsWindowsNT())
+        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    DeleteFileA(to);
+    return MoveFileA(from, to) != FALSE;
 }

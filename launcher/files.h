@@ -7,3 +7,8 @@ bool FileExists(const char* path);
 // trailing backslash except at a drive's root ("D:\"). False when the file
 // name can't be read whole or holds no backslash.
 bool GetModuleDirectory(char* buf, unsigned size);
+
+// Renames from to to, replacing it. On Windows NT the rename is written
+// through to the disk before it returns; the 95 family has no replacing
+// rename, so to is deleted first.
+bool ReplaceWithFile(const char* from, const char* to);

@@ -29,9 +29,11 @@ bool FormatInto(char* buf, size_t size, const char* format, ...)
 
 bool AppendInto(char* buf, size_t size, const char* format, ...)
 {
-    size_t used = strnlen(buf, size);
-    if (used >= size)
+    // memchr, not strnlen: the run-time's msvcrt has it on every Windows.
+    const char* end = static_cast<const char*>(memchr(buf, '\0', size));
+    if (end == nullptr)
         return false;
+    size_t used = static_cast<size_t>(end - buf);
     va_list args;
     va_start(args, format);
     bool fit = FormatIntoV(buf + used, size - used, format, args);

@@ -16,6 +16,8 @@ const SystemCalls RealSystemCalls = {
     WriteFile,
     GetFileSizeEx,
     CreateDirectoryA,
+    CopyFileA,
+    RegDeleteKeyA,
     RegCreateKeyExA,
     RegSetValueExA,
     MessageBeep,

@@ -31,6 +31,8 @@ struct SystemCalls {
     BOOL(WINAPI* WriteFile)(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
     BOOL(WINAPI* GetFileSizeEx)(HANDLE file, PLARGE_INTEGER size);
     BOOL(WINAPI* CreateDirectoryA)(LPCSTR path, LPSECURITY_ATTRIBUTES security);
+    BOOL(WINAPI* CopyFileA)(LPCSTR from, LPCSTR to, BOOL failIfExists);
+    LSTATUS(WINAPI* RegDeleteKeyA)(HKEY key, LPCSTR subKey);
     LSTATUS(WINAPI* RegCreateKeyExA)(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
                                      REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY result,
                                      LPDWORD disposition);

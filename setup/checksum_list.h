@@ -3,6 +3,9 @@
 #pragma once
 #include "setup/checksum_list_reader.h"
 
+// The list's own name, on the disc and in the data folder.
+constexpr char ChecksumListName[] = "checksum.lst";
+
 enum class ChecksumListStatus {
     Loaded,
     Missing,   // neither list file opens; the caller decides what to say

@@ -22,7 +22,7 @@
 //    handle, must be the held folder's real place and its name there; it is
 //    deleted or written through that handle. A link swapped in after the
 //    check is caught there.
-static HANDLE HeldFolder = INVALID_HANDLE_VALUE;
+static HANDLE HeldFolder;         // null when none is open
 static bool LinkMet;               // said once while a folder is held
 static char HeldName[PathSize];    // as Setup names it; empty when none is held
 static char HeldPlace[PathSize];   // its real place, or empty before Vista
@@ -109,14 +109,16 @@ bool HoldDataFolder(const char* directory)
                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (HeldFolder != INVALID_HANDLE_VALUE)
         GetRealPlace(HeldFolder, HeldPlace);
+    else
+        HeldFolder = nullptr;
     return true;
 }
 
 void ReleaseDataFolder()
 {
-    if (HeldFolder != INVALID_HANDLE_VALUE)
+    if (HeldFolder != nullptr)
         CloseHandle(HeldFolder);
-    HeldFolder = INVALID_HANDLE_VALUE;
+    HeldFolder = nullptr;
     HeldName[0] = HeldPlace[0] = '\0';
 }
 
@@ -142,14 +144,17 @@ static bool IsWhereNamed(HANDLE file, const char* path)
 static HANDLE OpenChecked(const char* path, DWORD access, DWORD disposition, bool* refused)
 {
     *refused = !CheckForLinks(path);
-    if (*refused || HeldFolder == INVALID_HANDLE_VALUE)
+    if (*refused || HeldFolder == nullptr)
         return INVALID_HANDLE_VALUE;
     HANDLE file = Sys.CreateFileA(path, access | DELETE | FILE_READ_ATTRIBUTES,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     // A link that appeared meanwhile may be why it failed.
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
         *refused = !CheckForLinks(path);
+        SetLastError(error);
+    }
     if (file == INVALID_HANDLE_VALUE || IsWhereNamed(file, path))
         return file;
     // A file this open made elsewhere goes again; one that was there stays.
@@ -162,21 +167,28 @@ static HANDLE OpenChecked(const char* path, DWORD access, DWORD disposition, boo
     return INVALID_HANDLE_VALUE;
 }
 
+// A file that is there but can't be deleted stops the removal: the game
+// may be running from it.
+static bool RefuseInUse(const char* path)
+{
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return true;
+    ShowFatal("Can't remove %s\r\nThe game may still be running. Close it and try again.", path);
+    return false;
+}
+
 bool RemoveFromDataFolder(const char* path, bool remove)
 {
-    if (HeldName[0] == '\0') {
-        if (remove)
-            DeleteFileA(path);
-        return true;
-    }
+    if (HeldName[0] == '\0')
+        return !remove || DeleteFileA(path) || RefuseInUse(path);
     bool refused;
     HANDLE file = OpenChecked(path, 0, OPEN_EXISTING, &refused);
     if (file == INVALID_HANDLE_VALUE)
-        return !refused;
+        return !refused && (HeldFolder == nullptr || RefuseInUse(path));
     if (remove)
-        DiscardFile(file, path);
-    else
-        CloseHandle(file);
+        return DiscardFile(file, path) || RefuseInUse(path);
+    CloseHandle(file);
     return true;
 }
 
@@ -189,7 +201,7 @@ HANDLE CreateInDataFolder(const char* path, bool* refused)
     return OpenChecked(path, GENERIC_WRITE, CREATE_NEW, refused);
 }
 
-void DiscardFile(HANDLE file, const char* path)
+bool DiscardFile(HANDLE file, const char* path)
 {
     using SetInformation = BOOL(WINAPI*)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD);
     auto setInformation = LookUpProc<SetInformation>("kernel32.dll", "SetFileInformationByHandle");
@@ -198,6 +210,5 @@ void DiscardFile(HANDLE file, const char* path)
     CloseHandle(file);
     // Before Vista by name, once closed: the last name is not followed, and
     // the folder is held.
-    if (!disposed && path != nullptr)
-        DeleteFileA(path);
+    return disposed || (path != nullptr && DeleteFileA(path));
 }

@@ -22,7 +22,7 @@ void ReleaseDataFolder();
 // Deletes a file of the held folder through the handle that was checked;
 // with remove false, only checks it. True when it is gone, was never
 // there, or (only checking) may go; false, said, when a link leads
-// elsewhere.
+// elsewhere or it is there but can't be deleted.
 bool RemoveFromDataFolder(const char* path, bool remove);
 
 // Creates a new file of the held folder for writing (and deleting through
@@ -30,5 +30,6 @@ bool RemoveFromDataFolder(const char* path, bool remove);
 // was met, which has been said.
 HANDLE CreateInDataFolder(const char* path, bool* refused);
 
-// Deletes the file a handle of CreateInDataFolder holds, and closes it.
-void DiscardFile(HANDLE file, const char* path);
+// Deletes the file a handle of CreateInDataFolder holds, and closes it;
+// false when it could not be deleted.
+bool DiscardFile(HANDLE file, const char* path);

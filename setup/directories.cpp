@@ -64,13 +64,13 @@ bool GetDataDir(char* buf)
 
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProductKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return true;
+        return false;
     char value[PathSize];
     bool found = QueryText(key, DataDirectoryValue, value, std::size(value));
     RegCloseKey(key);
     if (found)
         FormatInto(buf, PathSize, "%s", value);
-    return true;
+    return found;
 }
 
 bool EnsureDefaultInstallDir()

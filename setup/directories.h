@@ -6,6 +6,7 @@
 
 void GetProgramFilesDir(char* buf);
 bool GetDefaultInstallDir(char* buf);
+// The "DataDirectory" value, else the default; true when the value is stored.
 bool GetDataDir(char* buf);
 
 // Creates the default install directory; true when it was newly created.

@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/message_pump.h"
 #include "launcher/messages.h"
@@ -75,6 +76,7 @@ static bool RecordDataDirectory(char* path)
     }
     LSTATUS set = Sys.RegSetValueExA(key, DataDirectoryValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
                                      static_cast<DWORD>(strlen(path) + 1));
+    RegFlushKey(key);
     RegCloseKey(key);
     if (set != ERROR_SUCCESS) {
         ShowFatal("Can't set registry value");
@@ -119,7 +121,7 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
     if (!named)
         ShowFatal("Can't open source file");
     bool copied = named && CopyVerifiedFile(source, written, entry.checksum, owner);
-    if (copied && marker && !MoveFileA(written, destination)) {
+    if (copied && marker && !ReplaceWithFile(written, destination)) {
         ShowFatal("Can't create file\r\nDisk may be full");
         copied = false;
     }
@@ -142,8 +144,8 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
     return true;
 }
 
-// Copies every listed file, the marker last and the others in the list's
-// order; false when one failed or the user stopped.
+// Copies every listed file, the list first, the marker last and the others
+// in the list's order; false when one failed or the user stopped.
 static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEntry* table, int count)
 {
     SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, count * TotalStepsPerFile));
@@ -152,9 +154,9 @@ static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEnt
     GetWindowTextA(owner, savedTitle, std::size(savedTitle));
 
     bool copied = true;
-    for (int pass = 0; pass < 2 && copied; ++pass) {
+    for (int rank = 0; rank < FileRanks && copied; ++rank) {
         for (int i = 0; i < count && copied; ++i) {
-            if (IsInstalledMarker(table[i].name) == (pass == 1))
+            if (FileRank(table[i].name) == rank)
                 copied = InstallFile(owner, directory, table[i], savedTitle);
         }
     }

@@ -6,17 +6,30 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/platform.h"
 #include "launcher/product.h"
 
+// The publisher key goes only when it holds no subkey and no value: other
+// products of the publisher keep theirs (on the 95 family RegDeleteKeyA
+// deletes a key with everything below it).
 void DeleteProductKey()
 {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, ProductKey);
+    Sys.RegDeleteKeyA(HKEY_LOCAL_MACHINE, ProductKey);
 
     char publisherKey[256];
     FormatInto(publisherKey, std::size(publisherKey), "%s", ProductKey);
     char* lastSlash = strrchr(publisherKey, '\\');
-    if (lastSlash != nullptr) {
-        *lastSlash = '\0';
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, publisherKey);
-    }
+    HKEY key;
+    if (lastSlash == nullptr)
+        return;
+    *lastSlash = '\0';
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, publisherKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return;
+    DWORD subkeys = 1, values = 1;
+    bool empty = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
+                                  nullptr, nullptr) == ERROR_SUCCESS &&
+                 subkeys == 0 && values == 0;
+    RegCloseKey(key);
+    if (empty)
+        Sys.RegDeleteKeyA(HKEY_LOCAL_MACHINE, publisherKey);
 }

@@ -26,13 +26,18 @@ void GetDirectoryOf(char* directory, const char* path)
         directory[length - 1] = '\0';
 }
 
+int FileRank(const char* name)
+{
+    return lstrcmpiA(name, ChecksumListName) == 0 ? 0 : IsInstalledMarker(name) ? 2 : 1;
+}
+
 bool DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count, bool remove)
 {
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int rank = FileRanks - 1; rank >= 0; --rank) {
         for (int i = 0; i < count; ++i) {
             bool marker = IsInstalledMarker(table[i].name);
             char file[PathSize];
-            if (marker != (pass == 0) || !FormatInto(file, std::size(file), "%s\\%s", directory, table[i].name))
+            if (FileRank(table[i].name) != rank || !FormatInto(file, std::size(file), "%s\\%s", directory, table[i].name))
                 continue;
             if (!RemoveFromDataFolder(file, remove))
                 return false;

@@ -12,14 +12,21 @@ constexpr char PartialMarkerSuffix[] = ".part";
 
 bool IsInstalledMarker(const char* name);
 
+// The order listed files are written in: the data folder's copy of the
+// list first (an uninstall then always finds it), common.res last; they
+// are deleted in the reverse order.
+constexpr int FileRanks = 3;
+int FileRank(const char* name);
+
 // The data directory path (PathSize characters) without one trailing backslash.
 void GetDirectoryOf(char* directory, const char* path);
 
 // Deletes every listed file in the held data folder, the marker and what a
-// cut-short install left of it first, so that a removal cut short never
-// counts as an installation; with remove false, only checks them. Files
-// that can't be deleted are passed over; false, said, at the first that a
-// link leads elsewhere.
+// cut-short install left of it first (a removal cut short never counts as
+// an installation) and the list last (it is there to finish it); with
+// remove false, only checks them. False, said, at the first file that a
+// link leads elsewhere or that can't be deleted (in use, say): the rest
+// stays.
 bool DeleteListedFiles(const char* directory, const ChecksumEntry* table, int count, bool remove = true);
 
 // Remove mode: the listed files, the directories left empty and the product

@@ -14,24 +14,48 @@
 constexpr DWORD WininitSize = 16384;
 static char Wininit[WininitSize];
 
-// Adds "NUL=shortPath" to the [rename] section of wininit.ini, which the
-// 95 family carries out, and deletes, at its next start. The section may
-// hold many "NUL=" lines, which the profile functions can't write.
-static bool AddWininitDeletion(const char* shortPath)
+// Reads wininit.ini, which the 95 family carries out, and deletes, at its
+// next start, into Wininit; false when it can't be read whole. The section
+// may hold many "NUL=" lines, which the profile functions can't write.
+static bool LoadWininit(char* file, DWORD* size)
 {
-    char file[PathSize];
-    UINT length = GetWindowsDirectoryA(file, std::size(file));
-    if (length == 0 || length >= std::size(file) || !AppendInto(file, std::size(file), "\\wininit.ini"))
+    UINT length = GetWindowsDirectoryA(file, PathSize);
+    *size = 0;
+    if (length == 0 || length >= PathSize || !AppendInto(file, PathSize, "\\wininit.ini"))
         return false;
-    DWORD size = 0;
     HANDLE in = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (in != INVALID_HANDLE_VALUE) {
-        bool read = ReadFile(in, Wininit, WininitSize - 1, &size, nullptr) && GetFileSize(in, nullptr) == size;
+        bool read = ReadFile(in, Wininit, WininitSize - 1, size, nullptr) && GetFileSize(in, nullptr) == *size;
         CloseHandle(in);
         if (!read)
             return false;
     }
-    Wininit[size] = '\0';
+    Wininit[*size] = '\0';
+    return true;
+}
+
+// Writes wininit.ini anew: Wininit up to split, inserted, the rest from resume.
+static bool StoreWininit(const char* file, DWORD size, DWORD split, const char* inserted, DWORD resume)
+{
+    HANDLE out = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD insertedSize = static_cast<DWORD>(strlen(inserted)), written[3] = {};
+    bool whole = WriteFile(out, Wininit, split, &written[0], nullptr) &&
+                 WriteFile(out, inserted, insertedSize, &written[1], nullptr) &&
+                 WriteFile(out, Wininit + resume, size - resume, &written[2], nullptr) &&
+                 written[0] + written[1] + written[2] == split + insertedSize + size - resume;
+    CloseHandle(out);
+    return whole;
+}
+
+// Adds "NUL=shortPath" to the [rename] section.
+static bool AddWininitDeletion(const char* shortPath)
+{
+    char file[PathSize];
+    DWORD size;
+    if (!LoadWininit(file, &size))
+        return false;
 
     char line[PathSize + 8];
     if (!FormatInto(line, std::size(line), "NUL=%s\r\n", shortPath))
@@ -47,18 +71,19 @@ static bool AddWininitDeletion(const char* shortPath)
         opening = size > 0 && Wininit[size - 1] != '\n' ? "\r\n[rename]\r\n" : "[rename]\r\n";
     char inserted[PathSize + 32];
     FormatInto(inserted, std::size(inserted), "%s%s", opening, line);
-    DWORD insertedSize = static_cast<DWORD>(strlen(inserted));
+    return StoreWininit(file, size, split, inserted, split);
+}
 
-    HANDLE out = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written[3] = {};
-    bool whole = WriteFile(out, Wininit, split, &written[0], nullptr) &&
-                 WriteFile(out, inserted, insertedSize, &written[1], nullptr) &&
-                 WriteFile(out, Wininit + split, size - split, &written[2], nullptr) &&
-                 written[0] + written[1] + written[2] == size + insertedSize;
-    CloseHandle(out);
-    return whole;
+void CancelDeletionAtRestart(const char* path)
+{
+    char shortPath[PathSize], line[PathSize + 8], file[PathSize];
+    DWORD size, length = GetShortPathNameA(path, shortPath, std::size(shortPath));
+    if (IsWindowsNT() || length == 0 || length >= std::size(shortPath) ||
+        !FormatInto(line, std::size(line), "NUL=%s\r\n", shortPath) || !LoadWininit(file, &size))
+        return;
+    int at = ContainsNoCase(Wininit, line);
+    if (at >= 0)
+        StoreWininit(file, size, static_cast<DWORD>(at), "", static_cast<DWORD>(at + strlen(line)));
 }
 
 bool DeleteAtRestart(const char* path)

@@ -71,8 +71,9 @@ static void ReconcileShortcuts(HWND dialog)
     if (keep) {
         RegisterUninstall(hardDisk);
     } else {
-        DeleteStub();
+        // The entry first: a cut between the two never leaves one that runs nothing.
         UnregisterUninstall();
+        DeleteStub();
     }
 }
 
@@ -95,8 +96,12 @@ INT_PTR CALLBACK SetupOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         // inside its modal loop, and pumps messages itself.
         if (InstallBusy && wParam == MSGF_DIALOGBOX) {
             HWND progress = reinterpret_cast<HWND>(lParam);
-            bool hardDisk = IsDlgButtonChecked(dialog, IDC_HARD_DISK) == BST_CHECKED;
-            bool done = hardDisk == IsHardDiskInstall() || RunFileEngine(progress, InstallPath, !hardDisk);
+            bool hardDisk = IsDlgButtonChecked(dialog, IDC_HARD_DISK) == BST_CHECKED, installed = IsHardDiskInstall();
+            // A stored folder without a whole install is what one cut short
+            // left: kept on the CD, it is cleared rather than left to fill the disk.
+            char stored[PathSize];
+            bool leftover = !hardDisk && !installed && GetDataDir(stored);
+            bool done = (hardDisk == installed && !leftover) || RunFileEngine(progress, InstallPath, !hardDisk);
             EndDialog(progress, done ? 1 : 2);
         }
         return 0;

@@ -14,30 +14,19 @@
 #include "launcher/system_folders.h"
 #include "resources/version.h"
 #include "setup/directories.h"
+#include "setup/restart_removal.h"
 #include "setup/setup_state.h"
 
 constexpr char GameLinkName[] = "Thundra.lnk";
 constexpr char UninstallLinkName[] = "Uninstall Thundra.lnk";
 constexpr char StubName[] = "Thunx.exe";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
-constexpr char FallbackFolder[] = "c:\\Windows\\Start Menu\\Programs\\Thun";
 constexpr int UninstallIconIndex = 32;
+constexpr char WorkingSuffix[] = ".part";
 
-// What a folder that can't be located leaves: the last location that
-// succeeded, or the fallback until one has (filled at first use: an
-// initialised buffer would carry its every byte in the exe).
 static char StartMenuDir[PathSize];
 static char DesktopDir[PathSize];
 static char StubPath[PathSize];
-
-static_assert(sizeof StartMenuDir > sizeof FallbackFolder, "fallback folder");
-
-static char* LastLocated(char* folder)
-{
-    if (folder[0] == '\0')
-        FormatInto(folder, PathSize, "%s", FallbackFolder);
-    return folder;
-}
 
 HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,
                        const char* iconFile, int iconIndex)
@@ -102,20 +91,15 @@ static int LinkFolder(LinkPlace place, int usersFolder, int commonFolder)
 const char* GetStartMenuDir(LinkPlace place)
 {
     char programs[PathSize];
-    FormatInto(programs, std::size(programs), "%s", LastLocated(StartMenuDir));
-    if (!LocateFolder(LinkFolder(place, CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS), programs, place == LinkPlace::UsersOwn))
-        return StartMenuDir;
-    // A folder that would not fit with its sub-folders keeps the last one.
-    char folder[PathSize];
-    if (FormatInto(folder, std::size(folder), "%s\\%s\\%s", programs, PublisherName, ProductName))
-        FormatInto(StartMenuDir, std::size(StartMenuDir), "%s", folder);
-    return StartMenuDir;
+    bool named = LocateFolder(LinkFolder(place, CSIDL_PROGRAMS, CSIDL_COMMON_PROGRAMS), programs, place == LinkPlace::UsersOwn) &&
+                 FormatInto(StartMenuDir, std::size(StartMenuDir), "%s\\%s\\%s", programs, PublisherName, ProductName);
+    return named ? StartMenuDir : nullptr;
 }
 
 const char* GetDesktopDir(LinkPlace place)
 {
-    LocateFolder(LinkFolder(place, CSIDL_DESKTOP, CSIDL_COMMON_DESKTOPDIRECTORY), LastLocated(DesktopDir), place == LinkPlace::UsersOwn);
-    return DesktopDir;
+    bool named = LocateFolder(LinkFolder(place, CSIDL_DESKTOP, CSIDL_COMMON_DESKTOPDIRECTORY), DesktopDir, place == LinkPlace::UsersOwn);
+    return named ? DesktopDir : nullptr;
 }
 
 const char* GetStubPath()
@@ -125,10 +109,11 @@ const char* GetStubPath()
     return StubPath;
 }
 
-// The path of a link in a folder; false when it would not fit.
+// The path of a link in a folder; false when there is no folder or it
+// would not fit.
 static bool LinkPath(char* path, const char* folder, const char* name)
 {
-    return FormatInto(path, PathSize, "%s\\%s", folder, name);
+    return folder != nullptr && FormatInto(path, PathSize, "%s\\%s", folder, name);
 }
 
 bool StartMenuLinkExists()
@@ -149,9 +134,20 @@ bool DesktopLinkExists()
     return false;
 }
 
+// A folder the shell can't name gets no link: one made elsewhere would be
+// found by no menu.
+static const char* FolderForLinks(const char* folder, const char* what)
+{
+    if (folder == nullptr)
+        ShowFatal("Can't find the %s folder: no link to %s was made there.", what, ProductName);
+    return folder;
+}
+
 void CreateStartMenuLinks()
 {
-    const char* folder = GetStartMenuDir();
+    const char* folder = FolderForLinks(GetStartMenuDir(), "Start menu");
+    if (folder == nullptr)
+        return;
     const char* stub = GetStubPath();
     CreateDirectoryChain(folder);
     char path[PathSize];
@@ -170,8 +166,11 @@ void CreateStartMenuLinks()
 
 void CreateDesktopLink()
 {
+    const char* folder = FolderForLinks(GetDesktopDir(), "desktop");
     char path[PathSize];
-    if (!LinkPath(path, GetDesktopDir(), GameLinkName) ||
+    if (folder == nullptr)
+        return;
+    if (!LinkPath(path, folder, GameLinkName) ||
         FAILED(CreateShortcut(GetStubPath(), path, ProductName, nullptr, nullptr, 0)))
         ShowFatal("Create link failed(%s)", path);
 }
@@ -185,7 +184,8 @@ void RemoveStartMenuLinks()
             DeleteFileA(path);
         if (LinkPath(path, folder, UninstallLinkName))
             DeleteFileA(path);
-        RemoveDirectoryChain(folder);
+        if (folder != nullptr)
+            RemoveDirectoryChain(folder);
     }
 }
 
@@ -205,12 +205,17 @@ bool CopyStub()
     if (length == 0 || length >= std::size(launcher))
         launcher[0] = '\0';
     const char* stub = GetStubPath();
+    char working[PathSize];
     SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
-    if (launcher[0] == '\0' || !CopyFileA(launcher, stub, FALSE)) {
+    // Written under a working name and renamed once whole: a copy cut short
+    // never passes for a stub.
+    if (launcher[0] == '\0' || !FormatInto(working, std::size(working), "%s%s", stub, WorkingSuffix) ||
+        !Sys.CopyFileA(launcher, working, FALSE) || !ReplaceWithFile(working, stub)) {
         ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
         return false;
     }
     SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
+    CancelDeletionAtRestart(stub);
     return true;
 }
 
@@ -228,6 +233,9 @@ void GetStubFolders(char (*folders)[PathSize])
 
 void DeleteStub()
 {
+    char working[PathSize];
+    if (FormatInto(working, std::size(working), "%s%s", GetStubPath(), WorkingSuffix))
+        DeleteFileA(working);
     DeleteFileA(GetStubPath());
     char folders[StubFolderCount][PathSize];
     GetStubFolders(folders);
@@ -300,6 +308,8 @@ void RegisterUninstall(bool onHardDisk)
         ShowWarning("Can't set uninstall value");
     else
         SetEntryDetails(key, onHardDisk);
+    // On the disk before Setup says it succeeded.
+    RegFlushKey(key);
     RegCloseKey(key);
 }
 

@@ -11,7 +11,8 @@ HRESULT CreateShortcut(const char* target, const char* linkFile, const char* des
                        const char* iconFile, int iconIndex);
 
 // Where links are made (for all users on Windows NT), or the user's own
-// folders, where an earlier install made them.
+// folders, where an earlier install made them; null when the shell can't
+// name the folder.
 enum class LinkPlace { Made, UsersOwn };
 const char* GetStartMenuDir(LinkPlace place = LinkPlace::Made);
 const char* GetDesktopDir(LinkPlace place = LinkPlace::Made);

@@ -3,7 +3,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <iterator>
+
 #include "launcher/files.h"
+#include "launcher/format.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "setup/directories.h"
@@ -12,13 +15,25 @@
 #include "setup/setup_state.h"
 #include "setup/shortcuts.h"
 
+constexpr char RemovedSuffix[] = ".removed";
+
 // The stub that runs the uninstall can't delete its own file: it and then
-// the folders that hold it go at the next restart.
+// the folders that hold it (if they are empty by then) go at the next
+// restart. On Windows NT it takes a name of its own first (a running
+// program may be renamed), so that a Setup before the restart writes a stub
+// the restart leaves alone; on the 95 family that Setup takes the deletion
+// back.
 static void RemoveStub()
 {
     DeleteStub();
     const char* stub = GetStubPath();
-    if (!FileExists(stub) || !DeleteAtRestart(stub))
+    char removed[PathSize];
+    if (!FileExists(stub))
+        return;
+    if (IsWindowsNT() && FormatInto(removed, std::size(removed), "%s%s", stub, RemovedSuffix) &&
+        MoveFileExA(stub, removed, MOVEFILE_REPLACE_EXISTING))
+        stub = removed;
+    if (!DeleteAtRestart(stub))
         return;
     char folders[StubFolderCount][PathSize];
     GetStubFolders(folders);

@@ -15,10 +15,14 @@ constexpr int FileBar = 402;
 // One buffer serves every chunk of every file.
 static unsigned char ChunkBuffer[ChunkSize];
 
-// The whole percentage done * 100 / size, for any 64-bit size.
+// The whole percentage done * 100 / size, for any 64-bit size, in 32-bit
+// arithmetic (a 64-bit division brings a library routine into the exe):
+// both are halved together until the size fits in 24 bits.
 static WPARAM Percent(unsigned long long done, unsigned long long size)
 {
-    return static_cast<WPARAM>((done / size) * 100 + (done % size) * 100 / size);
+    for (; size >= (1u << 24); size >>= 1)
+        done >>= 1;
+    return static_cast<unsigned>(done) * 100 / static_cast<unsigned>(size);
 }
 
 bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress)
@@ -77,6 +81,8 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         DiscardFile(out, destination);
         return false;
     }
+    // On the disk before common.res takes its name, whatever cuts the power.
+    FlushFileBuffers(out);
     CloseHandle(out);
     if (expected != 0 && checksum != expected) {
         ShowFatal("Bad checksum (%x != %x)", checksum, expected);
