@@ -22,8 +22,16 @@
 #include <string>
 #include <vector>
 
+#include "launcher/path_chars.h"
 #include "setup/checksum.h"
 #include "setup/checksum_list_reader.h"
+
+// This tool's names are UTF-8, whose every byte of a multi-byte character
+// is 0x80 or above: no character ends in the byte of a backslash.
+bool IsLeadByte(unsigned char)
+{
+    return false;
+}
 
 namespace {
 

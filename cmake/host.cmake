@@ -22,7 +22,7 @@ set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fr
 add_compile_options(-Wall -Wextra -Werror -g)
 
 set(PORTABLE_SOURCES
-    launcher/format.cpp launcher/switches.cpp preflight/driver_table.cpp
+    launcher/format.cpp launcher/path_chars.cpp launcher/switches.cpp preflight/driver_table.cpp
     setup/checksum.cpp setup/checksum_list_reader.cpp setup/path_rules.cpp)
 add_library(portable STATIC ${PORTABLE_SOURCES})
 target_include_directories(portable PUBLIC ${CMAKE_SOURCE_DIR})
@@ -31,7 +31,7 @@ target_compile_options(portable PRIVATE ${SANITIZE})
 find_package(GTest REQUIRED)
 add_executable(native_tests
     tests/native/checksum_list_test.cpp tests/native/checksum_test.cpp tests/native/driver_table_test.cpp
-    tests/native/format_test.cpp)
+    tests/native/format_test.cpp tests/native/path_chars_test.cpp tests/native/code_page.cpp)
 target_compile_options(native_tests PRIVATE ${SANITIZE})
 target_link_options(native_tests PRIVATE ${SANITIZE})
 target_link_libraries(native_tests PRIVATE portable GTest::gtest_main)
@@ -42,7 +42,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     # a bounded time in the test command.
     set(FUZZ_SECONDS 10)   # each target, in the test command
     foreach(target switches driver_table checksum_list)
-        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp ${PORTABLE_SOURCES})
+        add_executable(fuzz_${target} tests/fuzz/${target}_fuzz.cpp tests/native/code_page.cpp ${PORTABLE_SOURCES})
         target_include_directories(fuzz_${target} PRIVATE ${CMAKE_SOURCE_DIR})
         target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer,address,undefined)
@@ -61,7 +61,7 @@ target_include_directories(checksum_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(checksum_bench PRIVATE -O2)
 
 # --- The disc-authoring tool, with the Launcher's own checksum and list reader
-add_executable(thundra-disc authoring/thundra_disc.cpp setup/checksum.cpp setup/checksum_list_reader.cpp)
+add_executable(thundra-disc authoring/thundra_disc.cpp launcher/path_chars.cpp setup/checksum.cpp setup/checksum_list_reader.cpp)
 target_include_directories(thundra-disc PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(thundra-disc PRIVATE -O2)
 add_test(NAME authoring COMMAND ${CMAKE_SOURCE_DIR}/tests/authoring/authoring_test.sh $<TARGET_FILE:thundra-disc>)

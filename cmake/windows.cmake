@@ -25,6 +25,7 @@ add_library(launcher_core STATIC
     launcher/menu.cpp
     launcher/message_pump.cpp
     launcher/messages.cpp
+    launcher/path_chars.cpp
     launcher/platform.cpp
     launcher/switches.cpp
     launcher/system_folders.cpp

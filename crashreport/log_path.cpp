@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "launcher/system_folders.h"
@@ -18,8 +19,7 @@ const char* GetLogPath()
     static_assert(sizeof LogPath >= PathSize, "a temporary folder");
     if (!GetTempFolder(LogPath))
         LogPath[0] = '\0';
-    size_t length = strlen(LogPath);
-    const char* separator = (length > 0 && LogPath[length - 1] == '\\') ? "" : "\\";
+    const char* separator = EndsInBackslash(LogPath) ? "" : "\\";
     AppendInto(LogPath, std::size(LogPath), "%s%s", separator, GameLogName);
     return LogPath;
 }

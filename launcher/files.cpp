@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <string.h>
 
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/winmain.h"
 
@@ -21,7 +22,7 @@ bool GetModuleDirectory(char* buf, unsigned size)
         buf[0] = '\0';
         return false;
     }
-    char* lastSlash = strrchr(buf, '\\');
+    char* lastSlash = FindLastBackslash(buf);
     if (lastSlash == nullptr)
         return false;
     // At a drive's root keep the backslash: a bare "D:" names whatever
@@ -31,6 +32,11 @@ bool GetModuleDirectory(char* buf, unsigned size)
     else
         lastSlash[0] = '\0';
     return true;
+}
+
+bool IsLeadByte(unsigned char byte)
+{
+    return IsDBCSLeadByte(byte) != FALSE;
 }
 
 bool ReplaceWithFile(const char* from, const char* to)

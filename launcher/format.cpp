@@ -1,5 +1,7 @@
 #include "launcher/format.h"
 
+#include "launcher/path_chars.h"
+
 #include <stdio.h>
 #include <string.h>
 
@@ -50,12 +52,15 @@ void ShortenInto(char* buf, size_t size, const char* text)
         return;
     }
     size_t room = size - 1 - (sizeof Ellipsis - 1);
-    // The end of the last path: from its last backslash, at most half the room.
-    const char* lastSlash = strrchr(text, '\\');
+    // The end of the last path: from its last backslash, at most half the
+    // room; both cuts between characters.
+    const char* lastSlash = FindLastBackslash(text);
     size_t tail = lastSlash == nullptr ? 0 : length - static_cast<size_t>(lastSlash - text);
-    if (tail > room / 2)
-        tail = room / 2;
-    size_t head = room - tail;
+    const char* tailStart = text;
+    while (static_cast<size_t>(tailStart - text) < length - (tail > room / 2 ? room / 2 : tail))
+        tailStart = NextChar(tailStart);
+    tail = length - static_cast<size_t>(tailStart - text);
+    size_t head = FitChars(text, room - tail);
     memcpy(buf, text, head);
     memcpy(buf + head, Ellipsis, sizeof Ellipsis - 1);
     memcpy(buf + head + sizeof Ellipsis - 1, text + length - tail, tail + 1);

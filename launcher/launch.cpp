@@ -10,6 +10,7 @@
 #include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/messages.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/switches.h"
 #include "launcher/system_folders.h"
@@ -40,7 +41,7 @@ bool GetRunDirectory(char* buf)
     DWORD length = GetModuleFileNameA(LauncherInstance, buf, PathSize);
     if (length == 0 || length >= PathSize)
         return false;
-    char* lastSlash = strrchr(buf, '\\');
+    char* lastSlash = FindLastBackslash(buf);
     if (lastSlash == nullptr)
         return false;
     *lastSlash = '\0';

@@ -3,6 +3,8 @@
 #include <ctype.h>
 #include <string.h>
 
+#include "launcher/path_chars.h"
+
 static int HexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -52,13 +54,15 @@ bool StaysInsideFolder(const char* name)
     if (name[0] == '\\' || name[0] == '/' || strchr(name, ':') != nullptr)
         return false;
     // A folder of dots only: ".." climbs, and Windows reads "..." as "..".
+    // Walked by characters: a second byte may be that of a backslash.
     for (const char* part = name; *part != '\0';) {
-        size_t length = strcspn(part, "\\/");
-        if (length >= 2 && strspn(part, ".") >= length)
+        const char* end = part;
+        size_t dots = 0;
+        for (; *end != '\0' && *end != '\\' && *end != '/'; end = NextChar(end))
+            dots += *end == '.';
+        if (end - part >= 2 && dots == static_cast<size_t>(end - part))
             return false;
-        part += length;
-        if (*part != '\0')
-            ++part;
+        part = *end != '\0' ? end + 1 : end;
     }
     return true;
 }

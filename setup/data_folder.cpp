@@ -7,6 +7,7 @@
 
 #include "launcher/format.h"
 #include "launcher/messages.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "setup/directories.h"
@@ -78,7 +79,7 @@ static bool GetRealPlace(HANDLE file, char* buf)
 static bool CheckForLinks(const char* path)
 {
     char prefix[PathSize];
-    for (const char* at = path;; at = CharNextA(at)) {
+    for (const char* at = path;; at = NextChar(at)) {
         if (*at != '\\' && *at != '\0')
             continue;
         size_t length = static_cast<size_t>(at - path);

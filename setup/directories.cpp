@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 
@@ -40,7 +41,7 @@ void GetProgramFilesDir(char* buf)
     // The value is used only when every directory formed from it fits, the
     // data directory being the longest; otherwise the fallback serves all.
     size_t length = strlen(value);
-    const char* separator = (length > 0 && value[length - 1] == '\\') ? "" : "\\";
+    const char* separator = EndsInBackslash(value) ? "" : "\\";
     char longest[PathSize];
     if (length == 0 ||
         !FormatInto(longest, std::size(longest), "%s%s%s%s", value, separator, InstallSubPath, DataSubDir)) {
@@ -85,18 +86,20 @@ bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security)
     char work[PathSize];
     if (!FormatInto(work, std::size(work), "%s", path))
         return false;
-    char built[PathSize] = "";
+    CutTrailingBackslash(work);
     bool created = false;
-    bool anyComponent = false;
-    for (char* component = strtok(work, "\\"); component != nullptr; component = strtok(nullptr, "\\")) {
-        anyComponent = true;
-        if (!AppendInto(built, std::size(built), "%s", component))
-            return false;
-        created = Sys.CreateDirectoryA(built, security) != FALSE;
-        if (!AppendInto(built, std::size(built), "\\"))
-            return false;
+    // The path up to each backslash, then the whole of it, by characters.
+    for (char* at = work;; at = NextChar(at)) {
+        if (*at != '\\' && *at != '\0')
+            continue;
+        char kept = *at;
+        *at = '\0';
+        if (at > work && at[-1] != '\\')
+            created = Sys.CreateDirectoryA(work, security) != FALSE;
+        *at = kept;
+        if (kept == '\0')
+            return created;
     }
-    return anyComponent && created;
 }
 
 void RemoveDirectoryChain(const char* path)
@@ -104,7 +107,7 @@ void RemoveDirectoryChain(const char* path)
     char work[PathSize];
     if (!FormatInto(work, std::size(work), "%s", path))
         return;
-    for (char* lastSlash = strrchr(work, '\\'); lastSlash != nullptr; lastSlash = strrchr(work, '\\')) {
+    for (char* lastSlash = FindLastBackslash(work); lastSlash != nullptr; lastSlash = FindLastBackslash(work)) {
         RemoveDirectoryA(work);
         *lastSlash = '\0';
     }

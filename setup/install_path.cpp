@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "launcher/format.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "launcher/system_folders.h"
@@ -43,9 +44,7 @@ static bool ReadEditedPath(HWND dialog)
 // unless "data" occurs anywhere, then "\".
 static bool CompleteTypedPath(char* path)
 {
-    size_t length = strlen(path);
-    if (length > 0 && path[length - 1] == '\\')
-        path[length - 1] = '\0';
+    CutTrailingBackslash(path);
     if (ContainsNoCase(path, "data") < 0 && !AppendInto(path, PathSize, "\\Data"))
         return false;
     return AppendInto(path, PathSize, "\\");
@@ -55,9 +54,8 @@ bool CompleteInstallPath(char* path)
 {
     if (!IsValidInstallPath(path))
         GetProgramFilesDir(path);
-    size_t length = strlen(path);
     bool fits = true;
-    if (length == 0 || path[length - 1] != '\\')
+    if (!EndsInBackslash(path))
         fits = AppendInto(path, PathSize, "\\");
     if (fits && ContainsNoCase(path, PublisherName) < 0)
         fits = AppendInto(path, PathSize, "%s\\", PublisherName);

@@ -2,9 +2,11 @@
 
 #include <string.h>
 
+#include "launcher/path_chars.h"
+
 bool IsValidInstallPath(const char* path)
 {
-    return strlen(path) >= 4 && path[1] == ':' && strchr(path, '\\') != nullptr;
+    return strlen(path) >= 4 && path[1] == ':' && FindLastBackslash(path) != nullptr;
 }
 
 static char Lower(char c)
@@ -14,7 +16,8 @@ static char Lower(char c)
 
 int ContainsNoCase(const char* text, const char* word)
 {
-    for (int at = 0; text[at] != '\0'; ++at) {
+    // Only from the start of a character: a second byte may be a letter.
+    for (int at = 0; text[at] != '\0'; at = static_cast<int>(NextChar(text + at) - text)) {
         int i = 0;
         while (word[i] != '\0' && text[at + i] != '\0' && Lower(text[at + i]) == Lower(word[i]))
             ++i;

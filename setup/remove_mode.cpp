@@ -6,6 +6,7 @@
 
 #include "launcher/files.h"
 #include "launcher/format.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "setup/checksum_list.h"
@@ -21,9 +22,7 @@ bool IsInstalledMarker(const char* name)
 void GetDirectoryOf(char* directory, const char* path)
 {
     FormatInto(directory, PathSize, "%s", path);
-    size_t length = strlen(directory);
-    if (length > 0 && directory[length - 1] == '\\')
-        directory[length - 1] = '\0';
+    CutTrailingBackslash(directory);
 }
 
 int FileRank(const char* name)

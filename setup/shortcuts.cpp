@@ -9,6 +9,7 @@
 #include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/messages.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "launcher/system_folders.h"
@@ -222,11 +223,9 @@ bool CopyStub()
 void GetStubFolders(char (*folders)[PathSize])
 {
     GetDefaultInstallDir(folders[0]);
-    size_t length = strlen(folders[0]);
-    if (length > 0)
-        folders[0][length - 1] = '\0';   // its trailing backslash
+    CutTrailingBackslash(folders[0]);
     FormatInto(folders[1], PathSize, "%s", folders[0]);
-    char* lastSlash = strrchr(folders[1], '\\');
+    char* lastSlash = FindLastBackslash(folders[1]);
     if (lastSlash != nullptr)
         *lastSlash = '\0';
 }
