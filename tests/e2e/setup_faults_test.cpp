@@ -16,21 +16,32 @@ bool Whole(const std::string& disc, const std::vector<std::string>& names, const
 TEST_F(E2E, AnInstallCutShortIsNeverTakenForAWholeOne)
 {
     const std::vector<std::string> names = WriteGameData(Disc(), 8, 2 << 20);
-    // Points by what has been written: the first file, the fifth, and
-    // common.res, which comes last and under another name.
-    for (std::string point : {"d0.dat", "d5.dat", "common.res.part"}) {
-        SCOPED_TRACE("killed as " + point + " appeared");
-        RobotRun cut = Launch("-setup", InstallScript("-", "-"), [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return Exists(DefaultDataDir + point); });
+    const std::string data = DefaultDataDir;
+    // Points by what has been written: the list (first), a data file, common.res under its working name and under
+    // its own (last). The next Setup completes the install with the hard disk, or clears it keeping the CD.
+    const std::pair<std::string, bool> points[] = {{"checksum.lst", false}, {"d5.dat", true}, {"common.res.part", false}, {"common.res.part", true}, {"common.res", false}};
+    auto clear = [] { RemoveTree("C:\\Program Files (x86)\\Orvane"), RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane"), RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey); };
+    for (const auto& point : points) {
+        SCOPED_TRACE("killed as " + point.first + " appeared, then " + (point.second ? "the hard disk" : "the CD"));
+        clear();
+        RobotRun cut = Launch("-setup", InstallScript("-", "-"), [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return Exists(data + point.first); });
         EXPECT_EQ(RobotKilled, cut.exitCode) << testing::PrintToString(Answers(cut, true));
-        bool shownInstalled = Exists(std::string(DefaultDataDir) + "common.res");
-        EXPECT_TRUE(!shownInstalled || Whole(Disc(), names, DefaultDataDir)) << "common.res beside a broken file";
-        std::vector<RobotRule> again = InstallScript("-", "-");
-        again[0].steps = "=Play from CD (10 MB required)|" + again[0].steps;   // not shown installed
-        EXPECT_TRUE(shownInstalled || Launch("-setup", again).exitCode == 0);
-        EXPECT_TRUE(Whole(Disc(), names, DefaultDataDir));
-        RemoveTree("C:\\Program Files (x86)\\Orvane");
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
+        bool shownInstalled = Exists(data + "common.res");
+        EXPECT_TRUE(!shownInstalled || Whole(Disc(), names, data)) << "common.res beside a broken file";
+        std::vector<RobotRule> again = InstallScript("-", "-", point.second);
+        again[0].steps = (shownInstalled ? "=Play from hard disk (260 MB required)|" : "=Play from CD (10 MB required)|") + again[0].steps;
+        EXPECT_EQ(0u, Launch("-setup", again).exitCode) << testing::PrintToString(Answers(cut, true));
+        EXPECT_EQ(point.second, Whole(Disc(), names, data));
+        EXPECT_EQ((point.second ? data : "(none)") + std::string(point.second || !Exists(data) ? "" : " and a folder left"),
+                  RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     }
+    // The uninstall killed as it deletes, wherever it got to, and run again: all gone.
+    clear();
+    ASSERT_EQ(0u, Launch("-setup", InstallScript("-", "-")).exitCode);
+    RobotRun cut = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows", {{"Uninstall", "", "Yes"}}, 20000,
+                                [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return !Exists(data + "common.res"); });
+    EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(Launch("-uninstall", {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}})));
+    EXPECT_FALSE(Exists(data)) << testing::PrintToString(Answers(cut, true));
 }
 
 // Posing as Windows 98, where every fatal box raises the abort flag: Setup

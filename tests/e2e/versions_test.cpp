@@ -3,8 +3,7 @@
 // question come only on the Windows 95 family, the NT 4.0 and Windows 2000
 // warnings only on NT. Where Setup's entries and links land does not depend
 // on the version Wine reports (the user's road shows it once); what the
-// uninstall can't delete at once waits for the next start in wininit.ini
-// on the 95 family.
+// uninstall can't delete at once waits for the next start.
 #include "e2e.h"
 
 namespace {
@@ -51,18 +50,30 @@ TEST_F(E2E, PlayOnEveryWindowsVersion)
     }
 }
 
-TEST_F(E2E, OnTheWindows95FamilyTheStubGoesAtTheNextStart)
+// The running stub goes at the next start: on the 95 family through
+// wininit.ini, on Windows NT under a name of its own. A Setup before that
+// start keeps the stub, entry and links it makes; they work after it.
+TEST_F(E2E, TheStubGoesAtTheNextStartUnlessSetupComesFirst)
 {
-    ReportWindowsVersion("win98");
     ASSERT_TRUE(WriteTextFile(Disc("\\Run\\checksum.lst"), "race.bin 0\nchecksum.lst 0\n"));
-    std::string deletions = "[rename]\r\n";
-    for (int removal = 0; removal < 2; ++removal) {   // the second line goes under the first one's header
-        Launch("-setup", InstallScript("+", "-"));
-        RobotRun run = RunWithRobot("\"" + std::string(Stub) + "\" -uninstall", "C:\\windows", {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}});
-        EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(run));
+    const std::string uninstall = "\"" + std::string(Stub) + "\" -uninstall", wininit = "C:\\windows\\wininit.ini";
+    const std::vector<RobotRule> yes = {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}};
+    for (std::string version : {"win98", "win7"}) {
+        SCOPED_TRACE(version);
+        ReportWindowsVersion(version.c_str());
         char stub[MAX_PATH] = "";
+        Launch("-setup", InstallScript("+", "+"));
         GetShortPathNameA(Stub, stub, MAX_PATH);
-        EXPECT_EQ(deletions += "NUL=" + std::string(stub) + "\r\n", ReadTextFile("C:\\windows\\wininit.ini"));
+        EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
+        EXPECT_EQ(version == "win98" ? "[rename]\r\nNUL=" + std::string(stub) + "\r\n" : "", ReadTextFile(wininit));
+        Launch("-setup", InstallScript("+", "+"));
+        EXPECT_EQ(version == "win98" ? "[rename]\r\n" : "", ReadTextFile(wininit)) << "the new stub is still to go";
+        EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
+        EXPECT_TRUE(ReadTextFile(Stub) == ReadTextFile(Disc("\\Thundra.exe")) && RegistryText(UninstallKey, "UninstallString") == uninstall) << "no stub or entry";
+        EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
+        EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
+        EXPECT_FALSE(Exists("C:\\Program Files (x86)\\Orvane")) << "the stub or its folders stayed";
+        DeleteFileA(wininit.c_str());
     }
 }
 

@@ -12,13 +12,14 @@
 namespace {
 
 DWORD Platform;
+int Unnamed = -1;   // a folder the shell can't name
 BOOL WINAPI Version(LPOSVERSIONINFOA info) { return info->dwPlatformId = Platform, info->dwMajorVersion = Platform == VER_PLATFORM_WIN32_NT ? 6 : 4, TRUE; }
 HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
 {
     const std::pair<int, const char*> folders[] = {{CSIDL_PROGRAMS, "C:\\thundra-links\\user\\programs"}, {CSIDL_DESKTOP, "C:\\thundra-links\\user\\desktop"},
                                                    {CSIDL_COMMON_PROGRAMS, "C:\\thundra-links\\all\\programs"}, {CSIDL_COMMON_DESKTOPDIRECTORY, "C:\\thundra-links\\all\\desktop"}};
     for (const auto& known : folders)
-        if (known.first == folder && SHCreateDirectoryExA(nullptr, known.second, nullptr) != ERROR_BAD_PATHNAME)
+        if (known.first == folder && folder != Unnamed && SHCreateDirectoryExA(nullptr, known.second, nullptr) != ERROR_BAD_PATHNAME)
             return (*list = ILCreateFromPathA(known.second)) != nullptr ? S_OK : E_FAIL;
     return E_FAIL;
 }
@@ -49,6 +50,12 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
     RemoveDesktopLink();
     EXPECT_EQ("", linksThere());
     EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);
+    // No link where the shell can't name the folder, and a box that says which.
+    Unnamed = CSIDL_COMMON_DESKTOPDIRECTORY;
+    CreateDesktopLink();
+    Unnamed = -1;
+    EXPECT_EQ("", linksThere());
+    EXPECT_EQ(std::vector<std::string>{"[Our Apologies] Can't find the desktop folder: no link to Thundra was made there."}, ShownBoxes);
     CoUninitialize();
     RemoveTree("C:\\thundra-links");
 }
