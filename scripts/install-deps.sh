@@ -14,6 +14,7 @@ packages=(
     googletest libgtest-dev
     clang libclang-rt-14-dev
     wine wine64 fonts-wine xvfb xauth x11-apps x11-utils imagemagick xorriso
+    locales strace
 )
 
 missing=()
@@ -29,6 +30,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "install-deps: installing ${missing[*]}"
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# A Japanese host locale: with it, Wine gives programs code page 932 (and
+# names files right); the tests of a Japanese user need it.
+if ! locale -a 2>/dev/null | grep -qx 'ja_JP.utf8'; then
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo -n"; fi
+    $SUDO localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8 || echo "install-deps: could not make the ja_JP.UTF-8 locale"
 fi
 
 "$root/scripts/install-wine32.sh" "$build/wine32"

@@ -11,10 +11,12 @@ set -euo pipefail
 action=$1
 state=$(mkdir -p "$2" && cd "$2" && pwd)
 # THUNDRA_USER names the prefix's user, whose profile folder wineboot names
-# after it (a name outside the ANSI code page, say); each such prefix has a
-# template of its own.
+# after it (a name outside the ANSI code page, say), and THUNDRA_LOCALE the
+# host locale Wine runs in (ja_JP.UTF-8 gives code page 932); each such
+# prefix has a template of its own.
 user=${THUNDRA_USER:-${USER:-root}}
-template=$(dirname "$state")/wine-template${THUNDRA_USER:+-profile}
+locale=${THUNDRA_LOCALE:-}
+template=$(dirname "$state")/wine-template${THUNDRA_USER:+-$(printf '%s %s' "$THUNDRA_USER" "$locale" | md5sum | cut -c1-8)}
 prefix=$state/prefix
 # The 32-bit Wine of the build tree (scripts/install-wine32.sh): its copy of
 # wine64 starts 64-bit programs itself and 32-bit ones through qemu-i386,
@@ -41,7 +43,7 @@ make_template() {
     echo "wine session: making the prefix template (once per build tree)"
     rm -rf "$template"
     export WINEPREFIX=$template WINEDEBUG=-all WINEDLLOVERRIDES=$overrides
-    USER=$user wine64 wineboot -i >"$state/wineboot.log" 2>&1 </dev/null
+    env USER="$user" ${locale:+LC_ALL=$locale} wine64 wineboot -i >"$state/wineboot.log" 2>&1 </dev/null
     # No window manager: without this EndDialog takes some two seconds.
     wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # A crashing program ends with its exception code instead of waiting
@@ -77,7 +79,7 @@ start_session() {
     fi
     cat >"$state/env" <<ENV
 export WINEPREFIX='$prefix' DISPLAY=':$display' WINEDEBUG=-all WINEDLLOVERRIDES='$overrides' USER='$user'
-export PATH='$PATH' WINEDLLPATH='$WINEDLLPATH'
+export PATH='$PATH' WINEDLLPATH='$WINEDLLPATH'${locale:+ LC_ALL='$locale'}
 unset WINEARCH
 ENV
     # shellcheck disable=SC1091

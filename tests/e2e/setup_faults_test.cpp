@@ -26,6 +26,7 @@ TEST_F(E2E, AnInstallCutShortIsNeverTakenForAWholeOne)
         clear();
         RobotRun cut = Launch("-setup", InstallScript("-", "-"), [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return Exists(data + point.first); });
         EXPECT_EQ(RobotKilled, cut.exitCode) << testing::PrintToString(Answers(cut, true));
+        EXPECT_TRUE(point.first != "checksum.lst" || !Exists(data + "d0.dat")) << "the list comes after a data file";
         bool shownInstalled = Exists(data + "common.res");
         EXPECT_TRUE(!shownInstalled || Whole(Disc(), names, data)) << "common.res beside a broken file";
         std::vector<RobotRule> again = InstallScript("-", "-", point.second);
@@ -112,6 +113,15 @@ TEST_F(E2E, SetupNeverActsThroughALink)
     EXPECT_EQ(std::vector<std::string>{"C:\\thundra-e2e\\victims\\d0.dat"}, ListTree("C:\\thundra-e2e\\victims")) << "written through the link";
     EXPECT_EQ("theirs|(none)", ReadTextFile("C:\\thundra-e2e\\victims\\d0.dat") + "|" + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     EXPECT_TRUE(RemoveLink("C:\\Games\\Data"));
+}
+
+// An install whose flushing tests/e2e/flush_trace.sh watches: d0.dat,
+// d1.dat, common.res, d3.dat and the list.
+TEST_F(E2E, AnInstallForTheFlushTrace)
+{
+    const std::vector<std::string> names = WriteGameData(Disc(), 4, 100000);
+    EXPECT_EQ(0u, Launch("-setup", InstallScript("-", "-")).exitCode);
+    EXPECT_TRUE(Whole(Disc(), names, DefaultDataDir));
 }
 
 } // namespace

@@ -193,4 +193,36 @@ TEST_F(E2E, AProfileOutsideTheCodePage)
     DeleteFileW((temp + L"\\thun.bin").c_str());
 }
 
+// A Japanese Windows (code page 932, its boxes answered by button id) and
+// its user 表示: a character may end in the byte of a backslash. Setup to
+// the typed C:\ソフト\予定表 with both links, Play from her temporary
+// folder, the uninstall: everything lands where named and goes again.
+TEST_F(E2E, AJapaneseUser)
+{
+    ASSERT_EQ(932u, GetACP()) << "the session's code page (tests/wine/session.sh with THUNDRA_LOCALE=ja_JP.UTF-8)";
+    const std::string typed = "C:\\\x83\x5C\x83\x74\x83\x67\\\x97\x5C\x92\xE8\x95\x5C", data = typed + "\\Data\\";
+    char profile[MAX_PATH] = "";
+    GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    const std::string temp = profile + std::string("\\Temp");
+    ASSERT_EQ("C:\\users\\\x95\x5C\x8E\xA6\\Temp", temp);
+    SetEnvironmentVariableA("TMP", temp.c_str());
+    SetEnvironmentVariableA("TEMP", temp.c_str());
+    const std::vector<std::string> names = WriteGameData(Disc(), 2, 100);
+    StoreDataDirectory(typed.c_str());   // typed in the install path dialog
+    std::vector<RobotRule> script = InstallScript("+", "+");
+    for (RobotRule& rule : script)
+        rule.steps = rule.steps == "Yes" ? "#6" : rule.steps == "OK" ? "#1" : rule.steps;
+    RobotRun setup = Launch("-setup", script);
+    for (const std::string& name : names)
+        EXPECT_TRUE(Exists(data + name)) << name << " " << testing::PrintToString(Answers(setup, true));
+    EXPECT_TRUE(Exists(std::string(StartMenuFolder) + "Thundra.lnk") && Exists(DesktopLink));
+    Launch("-noautoplay -exit 0", {{"Thundra", VersionWarning, "#6"}});
+    EXPECT_EQ("0 (0x00000000, asked by -exit)", LogLine(ReadTextFile(temp + "\\thun.log"), "exit"));
+    RobotRun removal = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows", {{"Uninstall", "", "#6"}, {"Thundra", "Files removed", "#1"}});
+    EXPECT_EQ((std::vector<std::string>{"[Thundra] #1", "[Uninstall] #6"}), Answers(removal));
+    EXPECT_FALSE(Exists(typed) || Exists(DesktopLink)) << "left behind";
+    DeleteFileA((temp + "\\thun.log").c_str());
+    DeleteFileA((temp + "\\thun.bin").c_str());
+}
+
 } // namespace

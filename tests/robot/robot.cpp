@@ -35,7 +35,8 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
         std::string step = steps.substr(start, end - start);
         bool check = step[0] == '+' || step[0] == '-' || step[0] == '=';
         auto button = std::find_if(children.begin(), children.end(), [&](HWND child) {
-            return IsClass(child, "Button") && IsWindowVisible(child) && WindowText(child) == step.substr(check ? 1 : 0);
+            return IsClass(child, "Button") && IsWindowVisible(child) &&
+                   (step[0] == '#' ? GetDlgCtrlID(child) == atoi(step.c_str() + 1) : WindowText(child) == step.substr(check ? 1 : 0));
         });
         if (button == children.end())
             return false;
