@@ -88,13 +88,15 @@ bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security)
         return false;
     CutTrailingBackslash(work);
     bool created = false;
-    // The path up to each backslash, then the whole of it, by characters.
-    for (char* at = work;; at = NextChar(at)) {
+    // The path up to each backslash, then the whole of it, by characters
+    // (before a backslash may stand a character whose second byte is one).
+    char* previous = nullptr;
+    for (char* at = work;; previous = at, at = NextChar(at)) {
         if (*at != '\\' && *at != '\0')
             continue;
         char kept = *at;
         *at = '\0';
-        if (at > work && at[-1] != '\\')
+        if (previous != nullptr && *previous != '\\')
             created = Sys.CreateDirectoryA(work, security) != FALSE;
         *at = kept;
         if (kept == '\0')

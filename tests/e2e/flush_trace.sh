@@ -12,9 +12,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 watcher=""
 trap '[ -z "$watcher" ] || kill "$watcher" 2>/dev/null; rm -rf "$work"' EXIT
-# The session's wineserver works in the folder Wine names after the prefix.
-serverDir=/tmp/.wine-$(id -u)/server-$(printf %x "$(stat -c %d "$WINEPREFIX")")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
-server=$(for p in /proc/[0-9]*; do [ "$(readlink "$p/cwd" 2>/dev/null)" = "$serverDir" ] && basename "$p"; done | head -1)
+# The session's wineserver works in a folder Wine names after the prefix.
+serverDir=server-$(printf %x "$(stat -c %d "$WINEPREFIX")")-$(printf %x "$(stat -c %i "$WINEPREFIX")")
+server=$(for p in /proc/[0-9]*; do [[ "$(readlink "$p/cwd" 2>/dev/null)" == */"$serverDir" ]] && basename "$p"; done | head -1)
 [ -n "$server" ] || { echo "no wineserver for $WINEPREFIX"; exit 1; }
 strace -p "$server" -tt -e trace=rename,renameat,renameat2 -o "$work/server" 2>/dev/null &
 watcher=$!
@@ -23,7 +23,7 @@ strace -f -tt -y -e trace=fsync,fdatasync -o "$work/launcher" \
     "$root/scripts/wine/run.sh" "$state" "$tests" --gtest_filter=E2E.AnInstallForTheFlushTrace || exit 1
 kill "$watcher"; wait "$watcher" 2>/dev/null; watcher=""
 # The time common.res got its name, then each file's last flush before it.
-named=$(grep -E 'rename.*/Data/common\.res\.part".*/Data/common\.res"' "$work/server" | awk '{print $2}' | tail -1)
+named=$(grep -E 'rename.*/Data/common\.res\.part".*/Data/common\.res"' "$work/server" | awk '{print $1}' | tail -1)
 [ -n "$named" ] || { echo "no rename of common.res.part:"; cat "$work/server"; exit 1; }
 failures=0
 for name in checksum.lst d0.dat d1.dat d3.dat common.res.part; do

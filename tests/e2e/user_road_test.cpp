@@ -201,8 +201,10 @@ TEST_F(E2E, AJapaneseUser)
 {
     ASSERT_EQ(932u, GetACP()) << "the session's code page (tests/wine/session.sh with THUNDRA_LOCALE=ja_JP.UTF-8)";
     const std::string typed = "C:\\\x83\x5C\x83\x74\x83\x67\\\x97\x5C\x92\xE8\x95\x5C", data = typed + "\\Data\\";
+    wchar_t wide[MAX_PATH] = L"";   // Wine's GetEnvironmentVariableA cuts a double-byte value short
     char profile[MAX_PATH] = "";
-    GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    GetEnvironmentVariableW(L"USERPROFILE", wide, MAX_PATH);
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, profile, MAX_PATH, nullptr, nullptr);
     const std::string temp = profile + std::string("\\Temp");
     ASSERT_EQ("C:\\users\\\x95\x5C\x8E\xA6\\Temp", temp);
     SetEnvironmentVariableA("TMP", temp.c_str());

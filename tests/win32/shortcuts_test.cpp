@@ -1,7 +1,10 @@
 // Where Setup's links land and where the removal looks for them: the
 // platform table poses as each Windows family and names the user's own
-// folders and the all-users folders apart. And where DLLs come from.
+// folders and the all-users folders apart. The stub and the keys Setup
+// leaves, and where DLLs come from.
 #include "launcher/dll_search.h"
+#include "setup/product_key.h"
+#include "setup/setup_state.h"
 #include "setup/shortcuts.h"
 
 #include <objbase.h>
@@ -70,6 +73,40 @@ TEST_F(PlatformTest, NoDllFromBesideTheProgram)
     EXPECT_EQ(nullptr, LoadLibraryA("thundra-planted.dll"));
     EXPECT_NE(nullptr, LoadSystemLibrary("mapi32.dll"));
     DeleteFileA(planted.c_str());
+}
+
+// A stub cut short while it is copied is never taken for one; the
+// publisher's key goes only when nothing else is in it, also where deleting
+// a key takes everything below it (the 95 family, posed).
+// A copy the power cut: half the file written, then nothing.
+BOOL WINAPI CutCopy(LPCSTR from, LPCSTR to, BOOL) { return WriteTextFile(to, ReadTextFile(from).substr(0, 1000)), FALSE; }
+LSTATUS WINAPI DeleteWithAllBelow(HKEY key, LPCSTR subKey) { return RegDeleteTreeA(key, subKey); }
+
+TEST_F(PlatformTest, AStubCutShortIsNoneAndThePublisherKeyKeepsWhatIsNotOurs)
+{
+    SetupInstance = GetModuleHandleA(nullptr);
+    const std::string launcher = ReadTextFile(TestProgramFolder() + "\\win32_tests.exe");
+    for (bool earlier : {false, true}) {
+        RemoveTree("C:\\Program Files (x86)\\Orvane");
+        ASSERT_TRUE(!earlier || CopyStub());
+        Sys.CopyFileA = CutCopy;
+        EXPECT_FALSE(CopyStub());
+        Sys.CopyFileA = CopyFileA;
+        EXPECT_EQ(earlier ? launcher : "", ReadTextFile(GetStubPath())) << "a stub cut short";
+    }
+    EXPECT_TRUE(CopyStub() && ReadTextFile(GetStubPath()) == launcher);
+    DeleteStub();
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\Program Files (x86)\\Orvane"));
+
+    Sys.RegDeleteKeyA = DeleteWithAllBelow;
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, "C:\\", 4);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Other", "Its own", REG_SZ, "kept", 5);
+    DeleteProductKey();
+    EXPECT_EQ("(none)|kept", RegistryText("Software\\Orvane\\Thundra", "DataDirectory") + "|" + RegistryText("Software\\Orvane\\Other", "Its own"));
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Other");
+    DeleteProductKey();
+    HKEY publisher = nullptr;
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Orvane", 0, KEY_READ, &publisher)) << "an empty publisher key stayed";
 }
 
 } // namespace
