@@ -1,3 +1,3 @@
 # the formatting helper reports a cut text as whole
 # file: launcher/format.cpp
-18s/) < size/) <= size/
+20s/) < size/) <= size/

@@ -1,3 +1,3 @@
 # the wrong switch stripped: -no3dfx reaches the game
 # file: launcher/launch.cpp
-120s/No3dfxSwitch/AutoplaySwitch/
+121s/No3dfxSwitch/AutoplaySwitch/

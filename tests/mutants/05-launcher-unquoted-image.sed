@@ -1,3 +1,3 @@
 # the game started from the unquoted command line alone
 # file: launcher/launch.cpp
-150s/CreateProcessA(image,/CreateProcessA(nullptr,/
+151s/CreateProcessA(image,/CreateProcessA(nullptr,/

@@ -1,3 +1,3 @@
 # -safe picks race.bin and the plain start debug.bin
 # file: launcher/launch.cpp
-62s/GameImageName(safe)/GameImageName(!safe)/
+63s/GameImageName(safe)/GameImageName(!safe)/

@@ -1,3 +1,3 @@
 # a Launcher in a drive's root looks in that drive's current directory
 # file: launcher/files.cpp
-28s/2/3/
+30s/2/3/

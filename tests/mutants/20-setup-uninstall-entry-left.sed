@@ -1,3 +1,3 @@
 # the uninstall entry left behind
 # file: setup/uninstall.cpp
-44{/UnregisterUninstall();/d}
+59{/UnregisterUninstall();/d}

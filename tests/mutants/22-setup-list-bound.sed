@@ -1,3 +1,3 @@
 # a 257th entry written past the table
 # file: setup/checksum_list_reader.cpp
-102s/count == Max/count > Max/
+106s/count == Max/count > Max/

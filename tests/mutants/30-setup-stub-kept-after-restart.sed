@@ -1,3 +1,3 @@
 # the running stub not scheduled for the next start
 # file: setup/restart_removal.cpp
-67s/MOVEFILE_DELAY_UNTIL_REBOOT/MOVEFILE_REPLACE_EXISTING/
+92s/MOVEFILE_DELAY_UNTIL_REBOOT/MOVEFILE_REPLACE_EXISTING/

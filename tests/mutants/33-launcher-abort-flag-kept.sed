@@ -1,3 +1,3 @@
 # Play stopped by the abort flag of an earlier box
 # file: launcher/launch.cpp
-124{/AbortRequested = false;/d}
+125{/AbortRequested = false;/d}

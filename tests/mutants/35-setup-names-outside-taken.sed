@@ -1,3 +1,3 @@
 # a list name that climbs out of the data directory taken
 # file: setup/checksum_list_reader.cpp
-98s/if (!StaysInsideFolder(entry.name)) {/if (false) {/
+102s/if (!StaysInsideFolder(entry.name)) {/if (false) {/

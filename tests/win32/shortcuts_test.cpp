@@ -2,6 +2,7 @@
 // platform table poses as each Windows family and names the user's own
 // folders and the all-users folders apart. The stub and the keys Setup
 // leaves, and where DLLs come from.
+#include "crashreport/crash_report.h"
 #include "launcher/dll_search.h"
 #include "setup/product_key.h"
 #include "setup/setup_state.h"
@@ -63,6 +64,9 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
     RemoveTree("C:\\thundra-links");
 }
 
+std::string Loaded;
+HMODULE WINAPI RecordLoad(LPCSTR name) { return Loaded = name, nullptr; }
+
 // Once the Launcher has restricted the DLL search, a DLL left beside the
 // program is not found by its name, while the system folder's are.
 TEST_F(PlatformTest, NoDllFromBesideTheProgram)
@@ -72,6 +76,13 @@ TEST_F(PlatformTest, NoDllFromBesideTheProgram)
     RestrictDllSearch();
     EXPECT_EQ(nullptr, LoadLibraryA("thundra-planted.dll"));
     EXPECT_NE(nullptr, LoadSystemLibrary("mapi32.dll"));
+    // The mail library by its full path, whatever the search: Windows XP looks beside the program first.
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, MAX_PATH);
+    Sys.LoadLibraryA = RecordLoad;
+    BoxAnswers = {IDYES};
+    OfferCrashReport();
+    EXPECT_EQ(std::string(system) + "\\mapi32.dll", Loaded);
     DeleteFileA(planted.c_str());
 }
 
