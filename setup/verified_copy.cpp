@@ -12,6 +12,8 @@
 constexpr DWORD ChunkSize = 262144;
 constexpr int FileBar = 402;
 
+bool FlushWhenWritten = true;
+
 // One buffer serves every chunk of every file.
 static unsigned char ChunkBuffer[ChunkSize];
 
@@ -82,7 +84,8 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         return false;
     }
     // On the disk before common.res takes its name, whatever cuts the power.
-    FlushFileBuffers(out);
+    if (FlushWhenWritten)
+        FlushFileBuffers(out);
     CloseHandle(out);
     if (expected != 0 && checksum != expected) {
         ShowFatal("Bad checksum (%x != %x)", checksum, expected);

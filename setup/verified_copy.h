@@ -10,3 +10,7 @@
 // is named in a box, a cancel (CancelRequested) is silent; either way the
 // destination is deleted.
 bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress);
+
+// Each copy is flushed to the disk before it counts (true); the benchmark
+// turns it off to show what that costs.
+extern bool FlushWhenWritten;
