@@ -26,10 +26,10 @@ void E2E::SetUp()
     for (std::string image : {"race.bin", "debug.bin"})
         ASSERT_TRUE(CopyFileA((games + image).c_str(), Disc("\\Run\\" + image).c_str(), FALSE));
     SHCreateDirectoryExA(nullptr, Disc("\\redist\\directx7").c_str(), nullptr);
-    for (std::string double_ : {"\\notepad.exe", "\\redist\\directx7\\dsetup.dll"})
-        ASSERT_TRUE(CopyFileA((TestProgramFolder() + strrchr(double_.c_str(), '\\')).c_str(), Disc(double_).c_str(), FALSE));
     // The mail library is the system's own, as the Launcher loads it.
-    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\mapi32.dll").c_str(), "C:\\windows\\system32\\mapi32.dll", FALSE));
+    for (const auto& double_ : {std::make_pair("\\notepad.exe", Disc("\\notepad.exe")), {"\\dsetup.dll", Disc("\\redist\\directx7\\dsetup.dll")},
+                                {"\\notepad.exe", "C:\\thundra-e2e\\temp.exe"}, {"\\mapi32.dll", "C:\\windows\\system32\\mapi32.dll"}})
+        ASSERT_TRUE(CopyFileA((TestProgramFolder() + double_.first).c_str(), double_.second.c_str(), FALSE));
 }
 
 // Whatever a failed test left of an installation goes too.
@@ -37,8 +37,7 @@ void E2E::TearDown()
 {
     ReportWindowsVersion(nullptr);
     for (const char* path : {"C:\\thundra-e2e", "C:\\Games", "C:\\Program Files (x86)\\Orvane", DesktopLink, "C:\\users\\root\\Desktop\\Thundra.lnk", "S:\\Thundra", "S:\\ballast",
-                             "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane",
-                             "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
+                             "C:\\users\\root\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Orvane", "C:\\windows\\wininit.ini"})
         RemoveTree(path);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);

@@ -33,7 +33,9 @@ protected:
     // Starts "Launcher arguments" from a neutral directory, answers its boxes.
     RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}, const RobotHook& hook = nullptr) const { return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, 60000, hook); }
     std::string Disc(const std::string& relative = "") const { return "C:\\thundra-e2e\\disc" + relative; }
-    std::string Temp(const std::string& name = "") const { return "C:\\thundra-e2e\\temp\\" + name; }
+    // With a blank, as on Windows XP, and a program planted at the blank ("temp.exe", the Notepad
+    // double): an unquoted command line would start that instead of the game.
+    std::string Temp(const std::string& name = "") const { return "C:\\thundra-e2e\\temp dir\\" + name; }
 };
 
 bool CopyLauncherTo(const std::string& folder, bool withMarker);

@@ -18,13 +18,8 @@ TEST_F(E2E, PrecedenceOfTheModes)
     WNDCLASSA windowClass = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Thundra Window"};
     RegisterClassA(&windowClass);
     const std::string disc = Disc("\\Thundra.exe"), longest(511, 'a');
-    const struct {
-        const char* road;
-        std::string launcher, arguments;
-        bool gameSemaphore, secondLauncher;
-        const char* box;   // the one box answered, or nullptr
-        bool restored;
-    } rows[] = {
+    // the one box answered, or nullptr
+    const struct { const char* road; std::string launcher, arguments; bool gameSemaphore, secondLauncher; const char* box; bool restored; } rows[] = {
         {"game running: its window is restored", disc, "", true, false, nullptr, true},
         {"uninstall comes first", disc, "-noautoplay -uninstall", true, false, "[Uninstall] No", false},
         {"uninstall in capitals is no switch", disc, "-UNINSTALL", true, false, nullptr, true},

@@ -19,7 +19,7 @@ TEST_F(E2E, AnInstallCutShortIsNeverTakenForAWholeOne)
     const std::string data = DefaultDataDir;
     // Points by what has been written: the list (first), a data file, common.res under its working name and under
     // its own (last). The next Setup completes the install with the hard disk, or clears it keeping the CD.
-    const std::pair<std::string, bool> points[] = {{"checksum.lst", false}, {"d5.dat", true}, {"common.res.part", false}, {"common.res.part", true}, {"common.res", false}};
+    const std::pair<std::string, bool> points[] = {{"checksum.lst", false}, {"d5.dat", true}, {"common.res.part", false}, {"common.res", false}, {"common.res.part", true}};
     auto clear = [] { RemoveTree("C:\\Program Files (x86)\\Orvane"), RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane"), RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey); };
     for (const auto& point : points) {
         SCOPED_TRACE("killed as " + point.first + " appeared, then " + (point.second ? "the hard disk" : "the CD"));
@@ -36,9 +36,7 @@ TEST_F(E2E, AnInstallCutShortIsNeverTakenForAWholeOne)
         EXPECT_EQ((point.second ? data : "(none)") + std::string(point.second || !Exists(data) ? "" : " and a folder left"),
                   RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     }
-    // The uninstall killed as it deletes, wherever it got to, and run again: all gone.
-    clear();
-    ASSERT_EQ(0u, Launch("-setup", InstallScript("-", "-")).exitCode);
+    // The last install, killed as it deletes, wherever it got to, and run again: all gone.
     RobotRun cut = RunWithRobot(RegistryText(UninstallKey, "UninstallString"), "C:\\windows", {{"Uninstall", "", "Yes"}}, 20000,
                                 [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return !Exists(data + "common.res"); });
     EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(Launch("-uninstall", {{"Uninstall", "", "Yes"}, {"Thundra", "Files removed", "OK"}})));
@@ -51,10 +49,8 @@ TEST_F(E2E, ASetupThatFailsIsNamedAndRolledBackAndPlayGoesOn)
 {
     ASSERT_TRUE(Exists("S:\\")) << "no small drive S: (the Wine session mounts it as root)";
     ReportWindowsVersion("win98");
-    const struct {
-        const char *target, *box, *last;   // last: the caption of the run's last box
-        std::string fault;                 // run on the host: before the run, or with the Launcher held as d0.dat appears
-    } rows[] = {
+    // last: the caption of the run's last box; run on the host: before the run, or with the Launcher held as d0.dat appears
+    const struct { const char *target, *box, *last; std::string fault; } rows[] = {
         {"S:\\Thundra\\Data\\", "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 8 MB free -> OK", "Our Apologies",
          "fallocate -l 262M " + HostPath("S:\\ballast")},
         {DefaultDataDir, "[Our Apologies] Can't read Run\\d0.dat\r\nThe disc could not be read. Please clean it and try again. -> OK", "Error",
@@ -113,15 +109,6 @@ TEST_F(E2E, SetupNeverActsThroughALink)
     EXPECT_EQ(std::vector<std::string>{"C:\\thundra-e2e\\victims\\d0.dat"}, ListTree("C:\\thundra-e2e\\victims")) << "written through the link";
     EXPECT_EQ("theirs|(none)", ReadTextFile("C:\\thundra-e2e\\victims\\d0.dat") + "|" + RegistryText("Software\\Orvane\\Thundra", "DataDirectory"));
     EXPECT_TRUE(RemoveLink("C:\\Games\\Data"));
-}
-
-// An install whose flushing tests/e2e/flush_trace.sh watches: d0.dat,
-// d1.dat, common.res, d3.dat and the list.
-TEST_F(E2E, AnInstallForTheFlushTrace)
-{
-    const std::vector<std::string> names = WriteGameData(Disc(), 4, 100000);
-    EXPECT_EQ(0u, Launch("-setup", InstallScript("-", "-")).exitCode);
-    EXPECT_TRUE(Whole(Disc(), names, DefaultDataDir));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The bounds must hold for glibc's vsnprintf here and msvcrt's _vsnprintf
 // in the Launcher, which leaves a text of exactly the buffer's size
 // unterminated.
+#include "code_page.h"
 #include "launcher/format.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,18 @@ TEST(FormatInto, FitsOnlyWithRoomForTheTerminatorAndWritesNothingPast)
 }
 
 // A text too long for its box keeps its start and the end of its last path,
-// at most half the box.
+// at most half the box, cut between characters (on code page 932 "表" is
+// 0x95 0x5C).
 TEST(ShortenInto, KeepsTheStartAndTheEndOfTheLastPath)
 {
-    const std::string a40(40, 'a');
+    std::string a40(40, 'a'), hyo20;
+    for (int i = 0; i < 20; ++i)
+        hyo20 += "\x95\x5C";
     const std::pair<std::string, std::string> cases[] = {
         {"fits exactly 23 letters", "fits exactly 23 letters"}, {"(" + a40 + "\\race.bin)", "(aaaaaaaaa...\\race.bin)"},
-        {"copy C:\\" + a40, "copy C:\\aa...aaaaaaaaaa"}, {a40, "aaaaaaaaaaaaaaaaaaaa..."}};
+        {"copy C:\\" + a40, "copy C:\\aa...aaaaaaaaaa"}, {a40, "aaaaaaaaaaaaaaaaaaaa..."},
+        {"copy C:\\" + hyo20 + "z", "copy C:\\\x95\x5C...\x95\x5C\x95\x5C\x95\x5C\x95\x5Cz"}};
+    TestCodePage = 932;
     for (const auto& c : cases) {
         char buf[32];
         memset(buf, 'X', sizeof buf);
@@ -43,6 +49,7 @@ TEST(ShortenInto, KeepsTheStartAndTheEndOfTheLastPath)
         EXPECT_EQ(c.second, std::string(buf)) << c.first;
         EXPECT_EQ('X', buf[24]) << "wrote past the buffer for " << c.first;
     }
+    TestCodePage = 0;
 }
 
 } // namespace

@@ -9,11 +9,8 @@
 
 namespace {
 
-struct Machine {
-    DWORD platform, major;
-    BOOL elevated;
-    DWORD error;   // of the runas start; 0: it starts
-} Now;
+// error: of the runas start; 0: it starts
+struct Machine { DWORD platform, major; BOOL elevated; DWORD error; } Now;
 std::string Started;
 bool SeenDisabled;
 std::thread Copy;
@@ -53,13 +50,7 @@ TEST_F(PlatformTest, SetupAndTheUninstallStartAnElevatedCopyWhereWindowsAsks)
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     GetCurrentDirectoryA(MAX_PATH, directory);
     HWND menu = CreateWindowA("STATIC", "menu", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const struct {
-        const char* what;
-        Machine machine;
-        const char* action;
-        bool handedOver;
-        std::vector<std::string> boxes;
-    } rows[] = {
+    const struct { const char* what; Machine machine; const char* action; bool handedOver; std::vector<std::string> boxes; } rows[] = {
         {"Windows 10, not elevated: runas, the menu disabled until the copy ends", {2, 10, FALSE, 0}, "-setup", true, {}},
         {"the uninstall likewise", {2, 6, FALSE, 0}, "-uninstall", true, {}},
         {"declined at the prompt: nothing more", {2, 10, FALSE, ERROR_CANCELLED}, "-setup", true, {}},

@@ -3,13 +3,13 @@
 // path dialog. A disc that can't be read and a full disk are met end to end.
 #include "setup/file_engine.h"
 
-#include "launcher/product.h"
-#include "platform_fixture.h"
-#include "resources/resource_ids.h"
 #include <sddl.h>
 
 #include <tuple>
 
+#include "launcher/product.h"
+#include "platform_fixture.h"
+#include "resources/resource_ids.h"
 #include "setup/checksum.h"
 #include "setup/directories.h"
 #include "setup/setup_state.h"
@@ -48,10 +48,8 @@ BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security)
 {
     char* rights = nullptr;
     BOOL made = CreateDirectoryA(path, security);
-    if (made && (security == nullptr || !ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr)))
-        Made.push_back(std::string(path) + " (inherited)");
-    else if (made)
-        Made.push_back(std::string(path) + " " + rights);
+    if (made)
+        Made.push_back(std::string(path) + " " + (security != nullptr && ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr) ? rights : "(inherited)"));
     LocalFree(rights);
     return made;
 }
@@ -59,8 +57,7 @@ BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security)
 std::string Sum(const std::string& bytes)
 {
     char hex[9];
-    snprintf(hex, sizeof hex, "%x", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-    return hex;
+    return std::string(hex, snprintf(hex, sizeof hex, "%x", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())));
 }
 
 class FileEngine : public PlatformTest {

@@ -11,12 +11,7 @@
 namespace {
 
 constexpr SIZE_T MB = 1 << 20;
-struct Machine {
-    DWORD platform = VER_PLATFORM_WIN32_WINDOWS, major = 4, minor = 10;
-    int mouse = 1;
-    SIZE_T physical = 64 * MB, pageFile = 128 * MB;
-    DWORD freeBytes = 100 * MB;
-};
+struct Machine { DWORD platform = VER_PLATFORM_WIN32_WINDOWS, major = 4, minor = 10; int mouse = 1; SIZE_T physical = 64 * MB, pageFile = 128 * MB; DWORD freeBytes = 100 * MB; };
 Machine TheMachine;
 
 BOOL WINAPI Version(LPOSVERSIONINFOA info)
@@ -36,13 +31,7 @@ TEST_F(PlatformTest, PreflightChecksInTheirOrder)
     // Whatever display Wine reports is listed as up to date.
     ASSERT_TRUE(CreateDirectoryA("run", nullptr) && WriteTextFile("run\\drivers.dat", UpToDateDriverTable));
     snprintf(DefaultInstallDir, PathSize, "C:\\Program Files\\Orvane\\Thundra\\");
-    const struct {
-        const char* what;
-        Machine machine;
-        std::deque<int> answers;
-        std::vector<std::string> boxes;
-        bool aborted;
-    } rows[] = {
+    const struct { const char* what; Machine machine; std::deque<int> answers; std::vector<std::string> boxes; bool aborted; } rows[] = {
         {"Windows 98, a good machine", {}, {}, {}, false},
         {"a Windows 5.0 of the 95 family", {1, 5, 0}, {IDYES}, {"[Thundra] What is Windows 5.0?\nContinue?"}, false},
         {"NT 4.0 declined stops before the mouse", {2, 4, 0, 0}, {IDNO}, {"[Thundra] Thundra cannot run under Windows NT 4.0\nContinue?"}, true},
