@@ -31,7 +31,10 @@ run_suite() {
     fi
     ctest --test-dir "$build" -j2 --stop-on-failure --output-on-failure >>"$log" 2>&1
     local status=$?
-    "$root/tests/wine/session.sh" stop "$build/wine" >/dev/null 2>&1
+    # A run stopped at its first failure skips the sessions' own cleanup.
+    for session in wine wine-profile wine-ja; do
+        "$root/tests/wine/session.sh" stop "$build/$session" >/dev/null 2>&1
+    done
     if [ $status -eq 0 ]; then
         echo "passed"
         return
