@@ -18,8 +18,7 @@ void E2E::SetUp()
 {
     RemoveTree("C:\\thundra-e2e");
     SHCreateDirectoryExA(nullptr, Temp().c_str(), nullptr);
-    SetEnvironmentVariableA("TMP", Temp().c_str());
-    SetEnvironmentVariableA("TEMP", Temp().c_str());
+    SetEnvironmentVariableA("TMP", Temp().c_str());   // which GetTempPath reads before TEMP
     ASSERT_TRUE(CopyLauncherTo(Disc(), true) && CreateDirectoryA(Disc("\\Run").c_str(), nullptr));
     ASSERT_TRUE(WriteTextFile(Disc("\\Run\\drivers.dat"), UpToDateDriverTable));
     const std::string games = LauncherUnderTest.substr(0, LauncherUnderTest.find_last_of("\\/")) + "\\game\\";

@@ -98,8 +98,8 @@ TEST_F(E2E, ASetupThatFailsIsNamedAndRolledBackAndPlayGoesOn)
 TEST_F(E2E, SetupNeverActsThroughALink)
 {
     WriteGameData(Disc(), 2, 100);
-    ASSERT_TRUE(CreateDirectoryA("C:\\thundra-e2e\\victims", nullptr) && WriteTextFile("C:\\thundra-e2e\\victims\\d0.dat", "theirs"));
-    ASSERT_TRUE(CreateDirectoryA("C:\\Games", nullptr) && PlantLink("C:\\Games\\Data", "C:\\thundra-e2e\\victims"));
+    ASSERT_TRUE(CreateDirectoryA("C:\\thundra-e2e\\victims", nullptr) && WriteTextFile("C:\\thundra-e2e\\victims\\d0.dat", "theirs") &&
+                CreateDirectoryA("C:\\Games", nullptr) && PlantLink("C:\\Games\\Data", "C:\\thundra-e2e\\victims"));
     StoreDataDirectory("C:\\Games\\Data\\");
     bool givenUp = false;
     RobotRun run = Launch("-setup", {InstallScript("-", "-")[0], {"Installing files...", "", ""}, {"Install", "", "OK"}, {"Our Apologies", "", "OK"}},

@@ -69,7 +69,6 @@ TEST_F(E2E, TheStubGoesAtTheNextStartUnlessSetupComesFirst)
         EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
         EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
         EXPECT_FALSE(Exists(Stub) || (version == "win7" && Exists("C:\\Program Files (x86)\\Orvane"))) << "the stub or its folders stayed (wininit.ini deletes files only)";
-        DeleteFileA(wininit.c_str());
     }
 }
 
