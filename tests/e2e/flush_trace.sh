@@ -14,7 +14,7 @@ folder=server-$(printf %x "$(stat -c %d "$WINEPREFIX")")-$(printf %x "$(stat -c 
 server=$(for p in /proc/[0-9]*; do [[ "$(readlink "$p/cwd" 2>/dev/null)" == */"$folder" ]] && basename "$p"; done | head -1)
 strace -p "${server:?no wineserver for $WINEPREFIX}" -tt -e trace=rename,renameat,renameat2 -o "$work/server" 2>/dev/null &
 for _ in $(seq 100); do [ "$(awk '/^TracerPid/ {print $2}' "/proc/$server/status")" = 0 ] || break; sleep 0.05; done
-strace -f -tt -y -e trace=fsync,fdatasync -o "$work/launcher" "$(dirname "$0")/../../scripts/wine/run.sh" "$1" "$2" \
+strace -f --seccomp-bpf -tt -y -e trace=fsync,fdatasync -o "$work/launcher" "$(dirname "$0")/../../scripts/wine/run.sh" "$1" "$2" \
     --gtest_filter=E2E.SetupReconcilesTheMachineWithTheChoices || exit 1
 # Its first install: the list and common.res.
 named=$(grep -E 'rename.*/Data/common\.res\.part".*/Data/common\.res"' "$work/server" | awk '{print $1}' | head -1)
