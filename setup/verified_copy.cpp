@@ -27,6 +27,21 @@ static WPARAM Percent(unsigned long long done, unsigned long long size)
     return static_cast<unsigned>(done) * 100 / static_cast<unsigned>(size);
 }
 
+// The File bar moves at most every BarInterval ms, and at each file's end:
+// a person sees a few dozen changes a second, and every repaint costs as
+// much as copying a chunk. Its range, 0 to 100, is the dialog's.
+constexpr DWORD BarInterval = 40;
+static DWORD BarMoved;
+
+static void MoveFileBar(HWND progress, unsigned long long done, unsigned long long size)
+{
+    DWORD now = GetTickCount();
+    if (done != size && now - BarMoved < BarInterval)
+        return;
+    BarMoved = now;
+    SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, Percent(done, size), 0);
+}
+
 bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress)
 {
     HANDLE in = Sys.CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -50,10 +65,6 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         return false;
     }
 
-    SendDlgItemMessageA(progress, FileBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
-    SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, 0, 0);
-    SendDlgItemMessageA(progress, FileBar, PBM_SETSTEP, 1, 0);
-
     uint32_t checksum = ChecksumStart;
     unsigned long long done = 0;
     // A read or write error is named, unlike a Cancel: the user must learn
@@ -73,7 +84,7 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
                 failed = true;
             }
         }
-        SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, Percent(done, size), 0);
+        MoveFileBar(progress, done, size);
         PumpMessages();
         if (CancelRequested)
             break;
