@@ -1,3 +1,3 @@
 # a file with a bad checksum is installed
 # file: setup/verified_copy.cpp
-90s/expected != 0/expected == 0/
+101s/expected != 0/expected == 0/
