@@ -38,6 +38,8 @@ constexpr char SafeGameImage[] = "debug.bin";
 constexpr char PatchGameImage[] = "patch.bin";
 constexpr char TempGameImage[] = "thun.bin";
 constexpr char GameLogName[] = "thun.log";
+// What Setup writes carries this after its name until it is whole.
+constexpr char PartialSuffix[] = ".part";
 constexpr char NotesCommand[] = "notepad.exe run\\readme.txt";
 constexpr char DriverTableFile[] = "./run/drivers.dat";
 constexpr char DirectXSetupLibrary[] = "redist\\directx7\\dsetup.dll";

@@ -5,6 +5,7 @@
 #include "launcher/files.h"
 #include "launcher/format.h"
 #include "launcher/messages.h"
+#include "launcher/path_chars.h"
 #include "launcher/platform.h"
 #include "launcher/product.h"
 #include "preflight/video_driver.h"
@@ -42,7 +43,7 @@ static bool GetDiscPath(char* buf, size_t size, const char* relative)
     if (!GetModuleDirectory(folder, std::size(folder)))
         return false;
     // Only a drive's root ends in a backslash.
-    return FormatInto(buf, size, "%s%s%s", folder, folder[3] == '\0' ? "" : "\\", relative);
+    return FormatInto(buf, size, "%s%s%s", folder, EndsInBackslash(folder) ? "" : "\\", relative);
 }
 
 // Runs the setup library's installer; true to go on with the launch.

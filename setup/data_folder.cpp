@@ -30,7 +30,7 @@ static char HeldPlace[PathSize];   // its real place, or empty before Vista
 
 // A folder Setup makes for the data is the machine's, as Program Files is:
 // administrators and the system change it, users read and run it, and it
-// inherits nothing from a parent every user may change (C:\\, say), so
+// inherits nothing from a parent every user may change (C:\, say), so
 // nobody without the rights plants anything in it later.
 constexpr char DataFolderSecurity[] = "D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
 

@@ -117,7 +117,7 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
     char source[PathSize], destination[PathSize], written[PathSize];
     bool named = FormatInto(source, std::size(source), "Run\\%s", entry.name) &&
                  FormatInto(destination, std::size(destination), "%s\\%s", directory, entry.name) &&
-                 FormatInto(written, std::size(written), "%s%s", destination, marker ? PartialMarkerSuffix : "");
+                 FormatInto(written, std::size(written), "%s%s", destination, marker ? PartialSuffix : "");
     if (!named)
         ShowFatal("Can't open source file");
     bool copied = named && CopyVerifiedFile(source, written, entry.checksum, owner);

@@ -40,7 +40,7 @@ bool DeleteListedFiles(const char* directory, const ChecksumEntry* table, int co
                 continue;
             if (!RemoveFromDataFolder(file, remove))
                 return false;
-            if (marker && AppendInto(file, std::size(file), "%s", PartialMarkerSuffix) && !RemoveFromDataFolder(file, remove))
+            if (marker && AppendInto(file, std::size(file), "%s", PartialSuffix) && !RemoveFromDataFolder(file, remove))
                 return false;
         }
     }

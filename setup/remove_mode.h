@@ -6,9 +6,8 @@
 #include "setup/checksum_list_reader.h"
 
 // The file by which Setup judges an installation; an install writes it last,
-// under the suffixed name until it is whole and verified.
+// under the partial name until it is whole and verified.
 constexpr char InstalledMarker[] = "common.res";
-constexpr char PartialMarkerSuffix[] = ".part";
 
 bool IsInstalledMarker(const char* name);
 

@@ -23,7 +23,6 @@ constexpr char UninstallLinkName[] = "Uninstall Thundra.lnk";
 constexpr char StubName[] = "Thunx.exe";
 constexpr char UninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra";
 constexpr int UninstallIconIndex = 32;
-constexpr char WorkingSuffix[] = ".part";
 
 static char StartMenuDir[PathSize];
 static char DesktopDir[PathSize];
@@ -198,6 +197,12 @@ void RemoveDesktopLink()
             DeleteFileA(path);
 }
 
+// The name the stub is written under until it is whole.
+static bool GetPartialStubPath(char* buf)
+{
+    return FormatInto(buf, PathSize, "%s%s", GetStubPath(), PartialSuffix);
+}
+
 bool CopyStub()
 {
     EnsureDefaultInstallDir();
@@ -210,7 +215,7 @@ bool CopyStub()
     SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
     // Written under a working name and renamed once whole: a copy cut short
     // never passes for a stub.
-    if (launcher[0] == '\0' || !FormatInto(working, std::size(working), "%s%s", stub, WorkingSuffix) ||
+    if (launcher[0] == '\0' || !GetPartialStubPath(working) ||
         !Sys.CopyFileA(launcher, working, FALSE) || !ReplaceWithFile(working, stub)) {
         ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
         return false;
@@ -233,7 +238,7 @@ void GetStubFolders(char (*folders)[PathSize])
 void DeleteStub()
 {
     char working[PathSize];
-    if (FormatInto(working, std::size(working), "%s%s", GetStubPath(), WorkingSuffix))
+    if (GetPartialStubPath(working))
         DeleteFileA(working);
     DeleteFileA(GetStubPath());
     char folders[StubFolderCount][PathSize];

@@ -1,3 +1,3 @@
 # Notes opens a readme that is not on the disc
 # file: launcher/product.h
-41s/run\\\\readme/readme/
+43s/run\\\\readme/readme/

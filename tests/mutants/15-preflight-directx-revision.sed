@@ -1,3 +1,3 @@
 # DirectX 7.0a itself is offered an upgrade
 # file: preflight/directx_offer.cpp
-108s/revision >= /revision > /
+109s/revision >= /revision > /

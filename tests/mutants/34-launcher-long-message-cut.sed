@@ -1,3 +1,3 @@
 # a long message cut at its end, its last path lost
 # file: launcher/format.cpp
-60s/length - (tail > room \/ 2 ? room \/ 2 : tail)/length - 0/
+60s/tail = room \/ 2;/tail = 0;/

@@ -36,8 +36,8 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
         bool check = step[0] == '+' || step[0] == '-' || step[0] == '=';
         auto button = std::find_if(children.begin(), children.end(), [&](HWND child) {
             return IsClass(child, "Button") && IsWindowVisible(child) &&
-                   (step[0] == '#' ? GetDlgCtrlID(child) == atoi(step.c_str() + 1) : WindowText(child) == step.substr(check ? 1 : 0) ||
-                    (step == "Yes" && GetDlgCtrlID(child) == IDYES) || (step == "OK" && GetDlgCtrlID(child) == IDOK));
+                   (WindowText(child) == step.substr(check ? 1 : 0) || (step == "Yes" && GetDlgCtrlID(child) == IDYES) ||
+                    (step == "OK" && GetDlgCtrlID(child) == IDOK));
         });
         if (button == children.end())
             return false;

@@ -15,7 +15,7 @@ struct RobotRule {
     std::string textPrefix;   // matches a box whose text starts with this
     // Steps separated by '|': "Name" clicks the button of that text (without
     // '&'; "Yes" and "OK" also IDYES and IDOK, which a Japanese Windows
-    // names otherwise), "#6" the button of that id, "+Name" and "-Name" check or clear a check box or radio button,
+    // names otherwise), "+Name" and "-Name" check or clear a check box or radio button,
     // "=Name" requires it checked (else the box is unexpected), "" leaves
     // the window alone (a progress dialog, say).
     std::string steps;
