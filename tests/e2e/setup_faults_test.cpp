@@ -15,7 +15,7 @@ bool Whole(const std::string& disc, const std::vector<std::string>& names, const
 
 TEST_F(E2E, AnInstallCutShortIsNeverTakenForAWholeOne)
 {
-    const std::vector<std::string> names = WriteGameData(Disc(), 8, 2 << 20);
+    const std::vector<std::string> names = WriteGameData(Disc(), 8, 8 << 20);   // large enough that each stays a while as it is written
     const std::string data = DefaultDataDir;
     // Points by what has been written: the list (first), a data file, common.res under its working name and under
     // its own (last). The next Setup completes the install with the hard disk, or clears it keeping the CD.
