@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/path_chars.h"
+#include "base/path_chars.h"
 #include "setup/checksum.h"
 #include "setup/checksum_list_reader.h"
 

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "launcher/platform.h"
+#include "base/platform.h"
 #include "resources/resource_ids.h"
 #include "setup/checksum.h"
 #include "setup/file_engine.h"

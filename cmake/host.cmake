@@ -22,7 +22,7 @@ set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fr
 add_compile_options(-Wall -Wextra -Werror -g)
 
 set(PORTABLE_SOURCES
-    launcher/format.cpp launcher/path_chars.cpp launcher/switches.cpp preflight/driver_table.cpp
+    base/format.cpp base/path_chars.cpp program/switches.cpp preflight/driver_table.cpp
     setup/checksum.cpp setup/checksum_list_reader.cpp setup/path_rules.cpp)
 add_library(portable STATIC ${PORTABLE_SOURCES})
 target_include_directories(portable PUBLIC ${CMAKE_SOURCE_DIR})
@@ -61,7 +61,7 @@ target_include_directories(checksum_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(checksum_bench PRIVATE -O2)
 
 # --- The disc-authoring tool, with the Launcher's own checksum and list reader
-add_executable(thundra-disc authoring/thundra_disc.cpp launcher/path_chars.cpp setup/checksum.cpp setup/checksum_list_reader.cpp)
+add_executable(thundra-disc authoring/thundra_disc.cpp base/path_chars.cpp setup/checksum.cpp setup/checksum_list_reader.cpp)
 target_include_directories(thundra-disc PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(thundra-disc PRIVATE -O2)
 add_test(NAME authoring COMMAND ${CMAKE_SOURCE_DIR}/tests/authoring/authoring_test.sh $<TARGET_FILE:thundra-disc>)
@@ -79,6 +79,8 @@ add_test(NAME launcher_runtime_i686
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
 add_test(NAME launcher_runtime_x86_64
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh x86_64-w64-mingw32-objdump ${CMAKE_BINARY_DIR}/x86_64/Thundra.exe)
+
+add_test(NAME floors COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-floors.sh ${CMAKE_SOURCE_DIR})
 
 # --- Under Wine: one throwaway prefix and one wineserver for the whole run --
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)

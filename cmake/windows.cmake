@@ -12,23 +12,20 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 set(LAUNCHER_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
     -ffunction-sections)
 
+# Floor by floor from the ground up: each includes only the floors listed
+# before it.
 add_library(launcher_core STATIC
+    base/dll_search.cpp
+    base/files.cpp
+    base/format.cpp
+    base/launcher_state.cpp
+    base/message_pump.cpp
+    base/messages.cpp
+    base/path_chars.cpp
+    base/platform.cpp
+    base/system_folders.cpp
     crashreport/crash_report.cpp
     crashreport/log_path.cpp
-    launcher/disc_search.cpp
-    launcher/dll_search.cpp
-    launcher/elevation.cpp
-    launcher/files.cpp
-    launcher/format.cpp
-    launcher/instances.cpp
-    launcher/launch.cpp
-    launcher/menu.cpp
-    launcher/message_pump.cpp
-    launcher/messages.cpp
-    launcher/path_chars.cpp
-    launcher/platform.cpp
-    launcher/switches.cpp
-    launcher/system_folders.cpp
     preflight/directx_offer.cpp
     preflight/driver_table.cpp
     preflight/preflight.cpp
@@ -49,16 +46,22 @@ add_library(launcher_core STATIC
     setup/shortcuts.cpp
     setup/uninstall.cpp
     setup/verified_copy.cpp
+    program/disc_search.cpp
+    program/elevation.cpp
+    program/instances.cpp
+    program/launch.cpp
+    program/menu.cpp
+    program/switches.cpp
 )
 target_include_directories(launcher_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(launcher_core PUBLIC dxguid comctl32 shell32 ole32 uuid)
 target_compile_options(launcher_core PRIVATE ${LAUNCHER_FLAGS} $<$<CONFIG:MinSizeRel>:-Os>)
 
-add_executable(Thundra WIN32 launcher/startup.cpp launcher/winmain.cpp resources/launcher.rc)
+add_executable(Thundra WIN32 program/startup.cpp program/winmain.cpp resources/launcher.rc)
 target_compile_options(Thundra PRIVATE ${LAUNCHER_FLAGS})
 target_include_directories(Thundra PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(Thundra PRIVATE launcher_core)
-# The Launcher's own start-up code (launcher/startup.cpp): the toolchain's
+# The Launcher's own start-up code (program/startup.cpp): the toolchain's
 # adds some 8 KB and two sections. Not built whole-program: this linker
 # crashes on link-time optimisation without the toolchain's start files,
 # and the start-up code saves four times what that saved.

@@ -5,12 +5,12 @@
 
 #include <iterator>
 
+#include "base/dll_search.h"
+#include "base/format.h"
+#include "base/messages.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "crashreport/log_path.h"
-#include "launcher/dll_search.h"
-#include "launcher/format.h"
-#include "launcher/messages.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
 
 constexpr char MailSubject[] = "Thundra Crashed!";
 constexpr char MailNote[] = "If you wish, please add your comments here.";

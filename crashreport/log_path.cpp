@@ -5,11 +5,11 @@
 
 #include <iterator>
 
-#include "launcher/format.h"
-#include "launcher/path_chars.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
-#include "launcher/system_folders.h"
+#include "base/format.h"
+#include "base/path_chars.h"
+#include "base/platform.h"
+#include "base/product.h"
+#include "base/system_folders.h"
 
 static char LogPath[512];
 

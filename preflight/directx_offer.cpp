@@ -2,12 +2,12 @@
 
 #include <iterator>
 
-#include "launcher/files.h"
-#include "launcher/format.h"
-#include "launcher/messages.h"
-#include "launcher/path_chars.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/files.h"
+#include "base/format.h"
+#include "base/messages.h"
+#include "base/path_chars.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "preflight/video_driver.h"
 
 constexpr char DirectXCaption[] = "DirectX Setup";

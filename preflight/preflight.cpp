@@ -4,10 +4,10 @@
 
 #include <iterator>
 
-#include "launcher/launch.h"
-#include "launcher/messages.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/launcher_state.h"
+#include "base/messages.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "preflight/video_driver.h"
 
 constexpr unsigned long long Megabyte = 1048576;

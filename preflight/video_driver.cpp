@@ -4,10 +4,10 @@
 #include <ddraw.h>
 #include <stdio.h>
 
-#include "launcher/dll_search.h"
-#include "launcher/messages.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/dll_search.h"
+#include "base/messages.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "preflight/driver_table.h"
 
 // Each device identified overwrites it: the last one decides. Zero when no

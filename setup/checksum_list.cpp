@@ -4,9 +4,9 @@
 
 #include <iterator>
 
-#include "launcher/format.h"
-#include "launcher/messages.h"
-#include "launcher/product.h"
+#include "base/format.h"
+#include "base/messages.h"
+#include "base/product.h"
 
 ChecksumListStatus LoadChecksumList(ChecksumEntry* table, int* count, const char* dataDirectory)
 {

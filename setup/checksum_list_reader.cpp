@@ -3,7 +3,7 @@
 #include <ctype.h>
 #include <string.h>
 
-#include "launcher/path_chars.h"
+#include "base/path_chars.h"
 
 static int HexValue(char c)
 {

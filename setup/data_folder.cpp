@@ -5,11 +5,11 @@
 
 #include <iterator>
 
-#include "launcher/format.h"
-#include "launcher/messages.h"
-#include "launcher/path_chars.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/format.h"
+#include "base/messages.h"
+#include "base/path_chars.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "setup/directories.h"
 
 // 1. Every folder from the drive's root down to a file, and the file

@@ -5,10 +5,10 @@
 
 #include <iterator>
 
-#include "launcher/format.h"
-#include "launcher/path_chars.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/format.h"
+#include "base/path_chars.h"
+#include "base/platform.h"
+#include "base/product.h"
 
 // A REG_SZ query into buf; false when the value is missing, unreadable or
 // would not fit with its terminator.

@@ -5,12 +5,12 @@
 
 #include <iterator>
 
-#include "launcher/files.h"
-#include "launcher/format.h"
-#include "launcher/message_pump.h"
-#include "launcher/messages.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/files.h"
+#include "base/format.h"
+#include "base/message_pump.h"
+#include "base/messages.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "resources/resource_ids.h"
 #include "setup/checksum_list.h"
 #include "setup/data_folder.h"

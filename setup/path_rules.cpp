@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "launcher/path_chars.h"
+#include "base/path_chars.h"
 
 bool IsValidInstallPath(const char* path)
 {

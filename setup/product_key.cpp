@@ -5,9 +5,9 @@
 
 #include <iterator>
 
-#include "launcher/format.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/format.h"
+#include "base/platform.h"
+#include "base/product.h"
 
 // The publisher key goes only when it holds no subkey and no value: other
 // products of the publisher keep theirs (on the 95 family RegDeleteKeyA

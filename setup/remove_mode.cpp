@@ -4,11 +4,11 @@
 
 #include <iterator>
 
-#include "launcher/files.h"
-#include "launcher/format.h"
-#include "launcher/path_chars.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/files.h"
+#include "base/format.h"
+#include "base/path_chars.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "setup/checksum_list.h"
 #include "setup/data_folder.h"
 #include "setup/directories.h"

@@ -5,9 +5,9 @@
 
 #include <iterator>
 
-#include "launcher/format.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/format.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "setup/path_rules.h"
 
 // wininit.ini is a short file that lives until the next start.

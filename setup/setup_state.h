@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "launcher/product.h"
+#include "base/product.h"
 
 // The module whose dialogs Setup shows and whose file is the stub's source;
 // stored by Setup and the uninstaller before any dialog.

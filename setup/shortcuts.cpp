@@ -6,13 +6,13 @@
 
 #include <iterator>
 
-#include "launcher/files.h"
-#include "launcher/format.h"
-#include "launcher/messages.h"
-#include "launcher/path_chars.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
-#include "launcher/system_folders.h"
+#include "base/files.h"
+#include "base/format.h"
+#include "base/messages.h"
+#include "base/path_chars.h"
+#include "base/platform.h"
+#include "base/product.h"
+#include "base/system_folders.h"
 #include "resources/version.h"
 #include "setup/directories.h"
 #include "setup/restart_removal.h"

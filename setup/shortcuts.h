@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "launcher/product.h"
+#include "base/product.h"
 
 // The COM status of the save, or of the step that failed.
 HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,

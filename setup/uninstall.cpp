@@ -5,10 +5,10 @@
 
 #include <iterator>
 
-#include "launcher/files.h"
-#include "launcher/format.h"
-#include "launcher/platform.h"
-#include "launcher/product.h"
+#include "base/files.h"
+#include "base/format.h"
+#include "base/platform.h"
+#include "base/product.h"
 #include "setup/directories.h"
 #include "setup/file_engine.h"
 #include "setup/restart_removal.h"

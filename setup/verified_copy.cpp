@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "launcher/message_pump.h"
-#include "launcher/messages.h"
-#include "launcher/platform.h"
+#include "base/message_pump.h"
+#include "base/messages.h"
+#include "base/platform.h"
 #include "setup/checksum.h"
 #include "setup/data_folder.h"
 #include "setup/setup_state.h"

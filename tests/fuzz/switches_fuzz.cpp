@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "launcher/product.h"
-#include "launcher/switches.h"
+#include "base/product.h"
+#include "program/switches.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

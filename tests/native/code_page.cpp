@@ -1,6 +1,6 @@
 #include "code_page.h"
 
-#include "launcher/path_chars.h"
+#include "base/path_chars.h"
 
 int TestCodePage = 0;
 

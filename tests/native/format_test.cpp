@@ -1,8 +1,8 @@
 // The bounds must hold for glibc's vsnprintf here and msvcrt's _vsnprintf
 // in the Launcher, which leaves a text of exactly the buffer's size
 // unterminated.
+#include "base/format.h"
 #include "code_page.h"
-#include "launcher/format.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // walks or cuts a path steps by characters.
 #include <gtest/gtest.h>
 
+#include "base/path_chars.h"
 #include "code_page.h"
-#include "launcher/path_chars.h"
 #include "setup/checksum_list_reader.h"
 #include "setup/path_rules.h"
 

@@ -1,7 +1,7 @@
 // Setup and the uninstall where Windows asks for an administrator: the
 // platform table poses as each Windows and token and takes the runas start,
 // whose copy ends once the test has seen the menu disabled.
-#include "launcher/elevation.h"
+#include "program/elevation.h"
 
 #include <tuple>
 

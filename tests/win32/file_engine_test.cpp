@@ -7,7 +7,7 @@
 
 #include <tuple>
 
-#include "launcher/product.h"
+#include "base/product.h"
 #include "platform_fixture.h"
 #include "resources/resource_ids.h"
 #include "setup/checksum.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "launcher/product.h"
+#include "base/product.h"
 
 TEST(InstallPath, CompletionNamesEachFolderOnce)
 {

@@ -1,6 +1,6 @@
 #include "platform_fixture.h"
 
-#include "launcher/messages.h"
+#include "base/messages.h"
 
 std::vector<std::string> ShownBoxes;
 std::deque<int> BoxAnswers;

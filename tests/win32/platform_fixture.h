@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "launcher/platform.h"
+#include "base/platform.h"
 #include "test_files.h"
 
 // "[caption] text" of every box shown.

@@ -2,8 +2,8 @@
 // each row is a machine, the answers the user gives, and what is shown.
 #include "preflight/preflight.h"
 
-#include "launcher/launch.h"
-#include "launcher/messages.h"
+#include "base/launcher_state.h"
+#include "base/messages.h"
 #include "platform_fixture.h"
 
 #include <tuple>

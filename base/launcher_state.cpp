@@ -1,0 +1,4 @@
+#include "base/launcher_state.h"
+
+HINSTANCE LauncherInstance;
+char DefaultInstallDir[PathSize];

@@ -1,0 +1,47 @@
+#include "base/platform.h"
+
+const SystemCalls RealSystemCalls = {
+    GetVersionExA,
+    GlobalMemoryStatus,
+    GetSystemMetrics,
+    GetDiskFreeSpaceA,
+    MessageBoxA,
+    GetTempPathA,
+    GetModuleHandleA,
+    LoadLibraryA,
+    GetProcAddress,
+    ExitWindowsEx,
+    CreateFileA,
+    ReadFile,
+    WriteFile,
+    GetFileSizeEx,
+    CreateDirectoryA,
+    CopyFileA,
+    RegDeleteKeyA,
+    RegCreateKeyExA,
+    RegSetValueExA,
+    MessageBeep,
+    SHBrowseForFolderA,
+    SHGetPathFromIDListA,
+    SHGetSpecialFolderLocation,
+    ShellExecuteExA,
+    GetLogicalDriveStringsA,
+    GetDriveTypeA,
+};
+
+SystemCalls Sys = RealSystemCalls;
+
+bool IsWindowsNT()
+{
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    return Sys.GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// The shipped build is 32-bit; records handed to the system must have the
+// sizes it expects there.
+#if defined(__i386__)
+static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA");
+static_assert(sizeof(MEMORYSTATUS) == 32, "MEMORYSTATUS");
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
+#endif

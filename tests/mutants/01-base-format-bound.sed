@@ -1,0 +1,3 @@
+# the formatting helper reports a cut text as whole
+# file: base/format.cpp
+20s/) < size/) <= size/

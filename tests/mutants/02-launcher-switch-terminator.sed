@@ -1,3 +1,0 @@
-# taking a switch leaves the old tail behind
-# file: launcher/switches.cpp
-14s/ + length) + 1)/ + length))/

@@ -1,3 +1,0 @@
-# a long message cut at its end, its last path lost
-# file: launcher/format.cpp
-60s/tail = room \/ 2;/tail = 0;/

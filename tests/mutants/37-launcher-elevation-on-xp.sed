@@ -1,3 +1,0 @@
-# Windows XP asked for an elevated copy it can't give
-# file: launcher/elevation.cpp
-19s/version.dwMajorVersion < 6/version.dwMajorVersion < 5/

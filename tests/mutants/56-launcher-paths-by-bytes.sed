@@ -1,3 +1,0 @@
-# paths walked by bytes
-# file: launcher/path_chars.cpp
-8s/return IsLeadByte(static_cast<unsigned char>(\*text)) \&\& /return false \&\& /
