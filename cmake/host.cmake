@@ -76,7 +76,7 @@ add_custom_target(sample_disc ALL
 
 # --- Checks on the shipped exe ----------------------------------------------
 add_test(NAME launcher_runtime_i686
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER})
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh i686-w64-mingw32-objdump ${SHIPPED_LAUNCHER} 386)
 add_test(NAME launcher_runtime_x86_64
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh x86_64-w64-mingw32-objdump ${CMAKE_BINARY_DIR}/x86_64/Thundra.exe)
 

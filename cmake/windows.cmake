@@ -11,6 +11,11 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # program should stay small.
 set(LAUNCHER_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables
     -ffunction-sections)
+# The 95 family runs on a 386: no instruction of later processors (cmov)
+# unless the processor is asked first, as the checksum asks for MMX.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    list(APPEND LAUNCHER_FLAGS -march=i386)
+endif()
 
 # Floor by floor from the ground up: each includes only the floors listed
 # before it.

@@ -4,9 +4,13 @@
 # lies beside the program (common controls: bound by the manifest). A
 # toolchain DLL (libstdc++, libgcc, winpthread) would be missing on a
 # player's machine; one such as ddraw.dll would be looked for beside the
-# Launcher first, where a download may have left one.
+# Launcher first, where a download may have left one. With "386", no
+# instruction a 386 lacks but the checksum's MMX, which asks first.
 set -euo pipefail
 headers=$("$1" -p "$2")
 dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
 echo "imports:" $dlls; echo "$headers" | grep '^Subsystem'
-[ -n "$dlls" ] && ! grep -v -x -E '(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|msvcrt)\.dll' <<<"$dlls" && grep -q '^Subsystem.*Windows GUI' <<<"$headers"
+[ -n "$dlls" ] && ! grep -v -x -E '(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|msvcrt)\.dll' <<<"$dlls" && grep -q '^Subsystem.*Windows GUI' <<<"$headers" || exit 1
+if [ "${3:-}" = 386 ] && "$1" -d "$2" | grep -E '\s(cmov|fcomi|fucomi|bswap|cmpxchg|xadd|rdtsc|sfence|lfence|mfence)'; then
+    exit 1
+fi
