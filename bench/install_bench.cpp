@@ -126,7 +126,7 @@ bool PlainCopy(const std::string& from, const std::string& to)
 
 bool VerifiedCopy(const std::string& from, const std::string& to, uint32_t checksum)
 {
-    return CopyVerifiedFile(from.c_str(), to.c_str(), checksum, nullptr);
+    return CopyVerifiedFile(from.c_str(), to.c_str(), checksum);
 }
 
 bool PlainCopyOf(const std::string& from, const std::string& to, uint32_t)

@@ -44,6 +44,7 @@ add_library(launcher_core STATIC
     setup/install_path.cpp
     setup/path_rules.cpp
     setup/product_key.cpp
+    setup/progress.cpp
     setup/remove_mode.cpp
     setup/restart_removal.cpp
     setup/setup_options.cpp

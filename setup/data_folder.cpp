@@ -73,10 +73,10 @@ static bool GetRealPlace(HANDLE file, char* buf)
     return FormatInto(buf, PathSize, "%s", strncmp(place, "\\\\?\\", 4) == 0 ? place + 4 : place);
 }
 
-// True when no folder on path, nor path itself, is a reparse point; said
-// otherwise. Walked by characters: a double-byte character may end in the
-// byte of a backslash.
-static bool CheckForLinks(const char* path)
+// True when no folder on path whose name is longer than from characters,
+// nor path itself, is a reparse point; said otherwise. Walked by
+// characters: a double-byte character may end in the byte of a backslash.
+static bool CheckForLinks(const char* path, size_t from = 0)
 {
     char prefix[PathSize];
     for (const char* at = path;; at = NextChar(at)) {
@@ -84,7 +84,7 @@ static bool CheckForLinks(const char* path)
             continue;
         size_t length = static_cast<size_t>(at - path);
         // "C:" alone names the drive's current folder, and a root is no link.
-        if (length > 2 && path[length - 1] != ':' && length < std::size(prefix)) {
+        if (length > 2 && length > from && path[length - 1] != ':' && length < std::size(prefix)) {
             memcpy(prefix, path, length);
             prefix[length] = '\0';
             DWORD attributes = GetFileAttributesA(prefix);
@@ -123,12 +123,24 @@ void ReleaseDataFolder()
     HeldName[0] = HeldPlace[0] = '\0';
 }
 
+// The attributes of an open file; all bits set when they can't be read. By
+// the basic information where the system has it: the whole (the volume's
+// serial number among it) may cost more than the open.
+static DWORD GetAttributes(HANDLE file)
+{
+    using GetInformation = BOOL(WINAPI*)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD);
+    auto getInformation = LookUpProc<GetInformation>("kernel32.dll", "GetFileInformationByHandleEx");
+    FILE_BASIC_INFO basic;
+    if (getInformation != nullptr)
+        return getInformation(file, FileBasicInfo, &basic, sizeof basic) ? basic.FileAttributes : ~DWORD(0);
+    BY_HANDLE_FILE_INFORMATION information;
+    return GetFileInformationByHandle(file, &information) ? information.dwFileAttributes : ~DWORD(0);
+}
+
 // True when the open file is no link and lies where its name says.
 static bool IsWhereNamed(HANDLE file, const char* path)
 {
-    BY_HANDLE_FILE_INFORMATION information;
-    if (!GetFileInformationByHandle(file, &information) ||
-        (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+    if ((GetAttributes(file) & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
         return false;
     size_t held = strlen(HeldName);
     char expected[PathSize], real[PathSize];
@@ -144,7 +156,14 @@ static bool IsWhereNamed(HANDLE file, const char* path)
 // that was not there when it was held holds nothing.
 static HANDLE OpenChecked(const char* path, DWORD access, DWORD disposition, bool* refused)
 {
-    *refused = !CheckForLinks(path);
+    // The held folder and those above it were looked at when it was held
+    // and can't change since; the file itself is looked at through its
+    // handle.
+    size_t held = strlen(HeldName);
+    if (strncmp(path, HeldName, held) != 0 || path[held] != '\\')
+        held = 0;
+    const char* name = FindLastBackslash(path);
+    *refused = name != nullptr && static_cast<size_t>(name - path) > held && !CheckForLinks(path, held);
     if (*refused || HeldFolder == nullptr)
         return INVALID_HANDLE_VALUE;
     HANDLE file = Sys.CreateFileA(path, access | DELETE | FILE_READ_ATTRIBUTES,
@@ -153,7 +172,7 @@ static HANDLE OpenChecked(const char* path, DWORD access, DWORD disposition, boo
     // A link that appeared meanwhile may be why it failed.
     if (file == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
-        *refused = !CheckForLinks(path);
+        *refused = !CheckForLinks(path, held);
         SetLastError(error);
     }
     if (file == INVALID_HANDLE_VALUE || IsWhereNamed(file, path))

@@ -17,13 +17,13 @@
 #include "setup/directories.h"
 #include "setup/install_path.h"
 #include "setup/product_key.h"
+#include "setup/progress.h"
 #include "setup/remove_mode.h"
 #include "setup/setup_state.h"
 #include "setup/verified_copy.h"
 
 constexpr unsigned long long InstallBytes = 272629760;   // 260 MB, whatever the list holds
 constexpr unsigned long long Megabyte = 1048576;
-constexpr int TotalStepsPerFile = 10;
 
 bool CheckDiskSpace(unsigned long long required, const char* path)
 {
@@ -105,11 +105,9 @@ static bool MakeDataDirectory(HWND owner, const char* path)
 // Copies one listed file; false when it failed or the user stopped. The
 // marker is written under another name and renamed only when whole and
 // verified: an install cut short by any means never counts as installed.
-static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& entry, const char* savedTitle)
+static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& entry)
 {
-    char title[512];
-    FormatInto(title, std::size(title), "%s - %s", savedTitle, entry.name);
-    SetWindowTextA(owner, title);
+    ProgressFileBegins(entry.name);
 
     // A path that does not fit would name another file: it fails as a
     // missing source does.
@@ -120,7 +118,7 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
                  FormatInto(written, std::size(written), "%s%s", destination, marker ? PartialSuffix : "");
     if (!named)
         ShowFatal("Can't open source file");
-    bool copied = named && CopyVerifiedFile(source, written, entry.checksum, owner);
+    bool copied = named && CopyVerifiedFile(source, written, entry.checksum);
     if (copied && marker && !ReplaceWithFile(written, destination)) {
         ShowFatal("Can't create file\r\nDisk may be full");
         copied = false;
@@ -129,15 +127,17 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
         if (!CancelRequested) {
             char error[512];
             FormatInto(error, std::size(error), "Error installing file %s", entry.name);
+            DrawProgress();
             Sys.MessageBoxA(owner, error, "Error", MB_OK | MB_ICONEXCLAMATION);
         }
         return false;
     }
     PumpMessages();
     if (!CancelRequested) {
-        SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_STEPIT, 0, 0);
+        ProgressFileEnds();
         return true;
     }
+    DrawProgress();
     if (Sys.MessageBoxA(owner, "Abort installation?", "Install", MB_YESNO) == IDYES)
         return false;
     CancelRequested = false;
@@ -148,19 +148,16 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
 // in the list's order; false when one failed or the user stopped.
 static bool CopyListedFiles(HWND owner, const char* directory, const ChecksumEntry* table, int count)
 {
-    SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, count * TotalStepsPerFile));
-    SendDlgItemMessageA(owner, IDC_TOTAL_BAR, PBM_SETSTEP, TotalStepsPerFile, 0);
-    char savedTitle[512] = "";
-    GetWindowTextA(owner, savedTitle, std::size(savedTitle));
-
+    BeginProgress(owner, count);
     bool copied = true;
     for (int rank = 0; rank < FileRanks && copied; ++rank) {
         for (int i = 0; i < count && copied; ++i) {
             if (FileRank(table[i].name) == rank)
-                copied = InstallFile(owner, directory, table[i], savedTitle);
+                copied = InstallFile(owner, directory, table[i]);
         }
     }
-    SetWindowTextA(owner, savedTitle);
+    DrawProgress();
+    EndProgress();
     return copied;
 }
 

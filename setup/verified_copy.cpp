@@ -1,48 +1,20 @@
 #include "setup/verified_copy.h"
 
-#include <commctrl.h>
-
-#include "base/message_pump.h"
 #include "base/messages.h"
 #include "base/platform.h"
 #include "setup/checksum.h"
 #include "setup/data_folder.h"
+#include "setup/progress.h"
 #include "setup/setup_state.h"
 
 constexpr DWORD ChunkSize = 262144;
-constexpr int FileBar = 402;
 
 bool FlushWhenWritten = true;
 
 // One buffer serves every chunk of every file.
 static unsigned char ChunkBuffer[ChunkSize];
 
-// The whole percentage done * 100 / size, for any 64-bit size, in 32-bit
-// arithmetic (a 64-bit division brings a library routine into the exe):
-// both are halved together until the size fits in 24 bits.
-static WPARAM Percent(unsigned long long done, unsigned long long size)
-{
-    for (; size >= (1u << 24); size >>= 1)
-        done >>= 1;
-    return static_cast<unsigned>(done) * 100 / static_cast<unsigned>(size);
-}
-
-// The File bar moves at most every BarInterval ms, and at each file's end:
-// a person sees a few dozen changes a second, and every repaint costs as
-// much as copying a chunk. Its range, 0 to 100, is the dialog's.
-constexpr DWORD BarInterval = 40;
-static DWORD BarMoved;
-
-static void MoveFileBar(HWND progress, unsigned long long done, unsigned long long size)
-{
-    DWORD now = GetTickCount();
-    if (done != size && now - BarMoved < BarInterval)
-        return;
-    BarMoved = now;
-    SendDlgItemMessageA(progress, FileBar, PBM_SETPOS, Percent(done, size), 0);
-}
-
-bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress)
+bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected)
 {
     HANDLE in = Sys.CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -84,8 +56,7 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
                 failed = true;
             }
         }
-        MoveFileBar(progress, done, size);
-        PumpMessages();
+        ProgressFileMoves(done, size);
         if (CancelRequested)
             break;
     }

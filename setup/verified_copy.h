@@ -4,12 +4,12 @@
 #include <stdint.h>
 
 // Copies source to destination in chunks, folding each into the checksum
-// between read and write, with the File bar (control 402 of progress) and
-// the message queue served after every chunk. True when the whole file was
+// between read and write, the progress (the File bar, the message queue)
+// told after every chunk. True when the whole file was
 // copied and matches expected (0: any contents). A read or write failure
 // is named in a box, a cancel (CancelRequested) is silent; either way the
 // destination is deleted.
-bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected, HWND progress);
+bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected);
 
 // Each copy is flushed to the disk before it counts (true); the benchmark
 // turns it off to show what that costs.
