@@ -3,8 +3,10 @@
 // path dialog. A disc that can't be read and a full disk are met end to end.
 #include "setup/file_engine.h"
 
+#include <commctrl.h>
 #include <sddl.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "base/product.h"
@@ -149,6 +151,39 @@ TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinA
     FreeBytes = 272629760 - 1;
     EXPECT_FALSE(Run({IDYES}));
     EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
+}
+
+// The titles the progress dialog took and its Total bar's last position; a
+// chunk of a whole 256 KB (b.dat's first) read slowly enough to be watched.
+std::vector<std::string> Titles;
+WPARAM Total;
+LRESULT CALLBACK RecordDrawing(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (sent->hwnd == Progress && sent->message == WM_SETTEXT)
+        Titles.push_back(reinterpret_cast<const char*>(sent->lParam));
+    if (sent->message == PBM_SETPOS && GetDlgCtrlID(sent->hwnd) == IDC_TOTAL_BAR)
+        Total = sent->wParam;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+BOOL WINAPI ReadSlowly(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
+{
+    Sleep(size == 262144 ? 100 : 0);
+    return ReadFile(file, buffer, size, done, overlapped);
+}
+
+// Drawn only when an eye can see it, but what is drawn is true: the file
+// being copied named in the title, and at the end both bars full and the
+// title as it was.
+TEST_F(FileEngine, TheDialogNamesTheFileItShowsAndEndsFull)
+{
+    Sys.ReadFile = ReadSlowly;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordDrawing, nullptr, GetCurrentThreadId());
+    EXPECT_TRUE(Run({IDYES}));
+    UnhookWindowsHookEx(hook);
+    EXPECT_NE(Titles.end(), std::find(Titles.begin(), Titles.end(), "Installing files... - b.dat"));
+    EXPECT_EQ("Installing files...", Titles.back());
+    EXPECT_EQ(Files.size() * 10, Total);
 }
 
 } // namespace

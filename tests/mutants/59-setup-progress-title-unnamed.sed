@@ -1,0 +1,3 @@
+# the title no longer names the file being copied
+# file: setup/progress.cpp
+39s/if (FileName != nullptr \&\&/if (FileName == nullptr \&\&/
