@@ -46,8 +46,8 @@ INT_PTR CALLBACK ProgressDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 {
     switch (message) {
     case WM_INITDIALOG:
-        SendDlgItemMessageA(dialog, IDC_TOTAL_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
-        SendDlgItemMessageA(dialog, IDC_FILE_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+        // Both bars have the range 0 to 100 of their own; the copy sets the
+        // Total bar's.
         return TRUE;
     case WM_COMMAND:
         // Only a request: the engine, running inside the owner's idle

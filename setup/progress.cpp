@@ -20,14 +20,14 @@ static unsigned FilePercent, FilesDone;
 static DWORD FrameDrawn, QueueServed;
 static bool FileShown;
 
-// The whole percentage done * 100 / size, for any 64-bit size, in 32-bit
-// arithmetic (a 64-bit division brings a library routine into the exe):
-// both are halved together until the size fits in 24 bits.
+// The whole percentage done * 100 / size, for any 64-bit size but 0, in
+// 32-bit arithmetic (a 64-bit division brings a library routine into the
+// exe): both are halved together until the size fits in 24 bits.
 static unsigned Percent(unsigned long long done, unsigned long long size)
 {
     for (; size >= (1u << 24); size >>= 1)
         done >>= 1;
-    return size == 0 ? 100 : static_cast<unsigned>(done) * 100 / static_cast<unsigned>(size);
+    return static_cast<unsigned>(done) * 100 / static_cast<unsigned>(size);
 }
 
 void DrawProgress()
@@ -42,12 +42,10 @@ void DrawProgress()
     SendDlgItemMessageA(Dialog, IDC_TOTAL_BAR, PBM_SETPOS, FilesDone * TotalStepsPerFile, 0);
 }
 
-static bool DrawWhenDue()
+static void DrawWhenDue()
 {
-    if (GetTickCount() - FrameDrawn < FrameInterval)
-        return false;
-    DrawProgress();
-    return true;
+    if (GetTickCount() - FrameDrawn >= FrameInterval)
+        DrawProgress();
 }
 
 void BeginProgress(HWND dialog, int files)
@@ -73,12 +71,14 @@ void ProgressFileBegins(const char* name)
 void ProgressFileMoves(unsigned long long done, unsigned long long size)
 {
     FilePercent = Percent(done, size);
-    if (DrawWhenDue())
-        FileShown = true;
-    // The queue costs a round trip to the window system: after each chunk
-    // of a slow copy, and of a fast one once a tick and at each file's end.
     DWORD now = GetTickCount();
-    if (done == size || now != QueueServed) {
+    if (now - FrameDrawn >= FrameInterval) {
+        DrawProgress();
+        FileShown = true;
+    }
+    // The queue costs a round trip to the window system: after each chunk
+    // of a slow copy, and of a fast one once a tick.
+    if (now != QueueServed) {
         QueueServed = now;
         PumpMessages();
     }
@@ -99,5 +99,4 @@ void EndProgress()
     if (Dialog != nullptr)
         SetWindowTextA(Dialog, SavedTitle);
     Dialog = nullptr;
-    FileName = nullptr;
 }

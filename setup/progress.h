@@ -13,7 +13,8 @@ void BeginProgress(HWND dialog, int files);
 void ProgressFileBegins(const char* name);
 
 // After each chunk of the file: its bytes done. Serves the message queue
-// (Cancel) after the file's last chunk and otherwise once a tick.
+// (Cancel) when the clock has ticked since it last did: after every chunk
+// of a slow drive, and at most every tick (some 16 ms) of a fast one.
 void ProgressFileMoves(unsigned long long done, unsigned long long size);
 
 // The file whole: the Total bar steps. A file that was shown while copied

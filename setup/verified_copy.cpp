@@ -22,12 +22,6 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         ShowFatal("Can't open source file");
         return false;
     }
-    // Sizes are 64-bit: a file of 2 GB or more is copied whole.
-    LARGE_INTEGER sourceSize;
-    if (!Sys.GetFileSizeEx(in, &sourceSize))
-        sourceSize.QuadPart = 0;
-    unsigned long long size = static_cast<unsigned long long>(sourceSize.QuadPart);
-
     bool refused;
     HANDLE out = CreateInDataFolder(destination, &refused);
     if (out == INVALID_HANDLE_VALUE) {
@@ -38,14 +32,31 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
     }
 
     uint32_t checksum = ChecksumStart;
-    unsigned long long done = 0;
+    // The size is known after the first read: a file shorter than a chunk
+    // is whole then, and only a longer one is asked, for the asking costs
+    // as much as reading a small file. Sizes are 64-bit: a file of 2 GB or
+    // more is copied whole.
+    unsigned long long size = ChunkSize, done = 0;
+    bool sized = false;
     // A read or write error is named, unlike a Cancel: the user must learn
     // that the disc or the disk failed, not see the install vanish.
     bool failed = false;
     while (done < size && !failed) {
         DWORD chunk = size - done < ChunkSize ? static_cast<DWORD>(size - done) : ChunkSize;
         DWORD moved = 0;
-        if (!Sys.ReadFile(in, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk) {
+        bool read = Sys.ReadFile(in, ChunkBuffer, chunk, &moved, nullptr) != FALSE;
+        if (read && !sized) {
+            sized = true;
+            chunk = moved;
+            LARGE_INTEGER sourceSize;
+            if (moved < ChunkSize)
+                size = moved;
+            else
+                size = Sys.GetFileSizeEx(in, &sourceSize) ? static_cast<unsigned long long>(sourceSize.QuadPart) : 0;
+            if (size == 0)
+                break;
+        }
+        if (!read || moved != chunk) {
             ShowFatal("Can't read %s\r\nThe disc could not be read. Please clean it and try again.", source);
             failed = true;
         } else {

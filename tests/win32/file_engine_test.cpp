@@ -128,31 +128,6 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
     }
 }
 
-// common.res, by which Setup judges an installation, is written last and
-// under another name until it is whole and verified; 260 MB free are
-// enough, a byte less is not.
-TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
-{
-    CancelAt = "Run\\empty.dat";   // an empty file: the first pump is the engine's own
-    EXPECT_TRUE(Run({IDYES, IDNO}));
-    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
-    EXPECT_EQ((std::vector<std::string>{"empty.dat", "a.dat", "b.dat", "common.res.part"}), Written);
-    for (const auto& file : Files)
-        EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
-    EXPECT_EQ(Target, RegistryText(ProductKey, DataDirectoryValue));
-    // Folders it makes are the machine's, as Program Files is: nobody without the rights plants a link in them.
-    const std::string machines = " D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
-    EXPECT_EQ((std::vector<std::string>{"C:\\thundra-engine\\games" + machines, "C:\\thundra-engine\\games\\Data" + machines}), Made);
-    CancelAt = "Run\\a.dat";
-    EXPECT_FALSE(Run({}));   // within a file: no question, all taken back
-    EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-engine\\games"));
-    CancelAt = "";
-    FreeBytes = 272629760 - 1;
-    EXPECT_FALSE(Run({IDYES}));
-    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
-}
-
 // The titles the progress dialog took and its Total bar's last position; a
 // chunk of a whole 256 KB (b.dat's first) read slowly enough to be watched.
 std::vector<std::string> Titles;
@@ -170,6 +145,32 @@ BOOL WINAPI ReadSlowly(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPO
 {
     Sleep(size == 262144 ? 100 : 0);
     return ReadFile(file, buffer, size, done, overlapped);
+}
+
+// common.res, by which Setup judges an installation, is written last and
+// under another name until it is whole and verified; 260 MB free are
+// enough, a byte less is not.
+TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinAFileStops)
+{
+    CancelAt = "Run\\empty.dat";   // an empty file: the first pump is the engine's own
+    EXPECT_TRUE(Run({IDYES, IDNO}));
+    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
+    EXPECT_EQ((std::vector<std::string>{"empty.dat", "a.dat", "b.dat", "common.res.part"}), Written);
+    for (const auto& file : Files)
+        EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
+    EXPECT_EQ(Target, RegistryText(ProductKey, DataDirectoryValue));
+    // Folders it makes are the machine's, as Program Files is: nobody without the rights plants a link in them.
+    const std::string machines = " D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
+    EXPECT_EQ((std::vector<std::string>{"C:\\thundra-engine\\games" + machines, "C:\\thundra-engine\\games\\Data" + machines}), Made);
+    CancelAt = "Run\\b.dat";
+    Sys.ReadFile = ReadSlowly;
+    EXPECT_FALSE(Run({}));   // within a file, once the clock ticked: no question, all taken back
+    EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-engine\\games"));
+    CancelAt = "";
+    FreeBytes = 272629760 - 1;
+    EXPECT_FALSE(Run({IDYES}));
+    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
 }
 
 // Drawn only when an eye can see it, but what is drawn is true: the file
