@@ -1,7 +1,9 @@
 // The checksum's speed natively, each way it can go against the byte loop
 // it must match, in one run: bytes per second and cycles per byte
-// (time-stamp counter) over 64 MB in memory, best of seven, on random bytes
-// (what most game data looks like) and on zeros. The 32-bit build's ways
+// (time-stamp counter) over 64 MB, best of seven, on random bytes (what
+// most game data looks like) and on zeros. The 64 MB are one 256 KB chunk
+// over and over, in the cache as a chunk just read is in the copy: the
+// figure is the checksum's, not the memory's. The 32-bit build's ways
 // run here as 64-bit code of the same 32-bit operations.
 #include <stdint.h>
 #include <stdio.h>
@@ -15,6 +17,8 @@
 namespace {
 
 using ChecksumMethod = uint32_t (*)(uint32_t, const unsigned char*, size_t);
+
+constexpr unsigned Passes = 256;   // of 256 KB: 64 MB
 
 struct Figure {
     double megabytesPerSecond, cyclesPerByte;
@@ -30,16 +34,18 @@ Figure Measure(ChecksumMethod method, const std::vector<unsigned char>& data)
         timespec from, to;
         clock_gettime(CLOCK_MONOTONIC, &from);
         unsigned long long start = __rdtsc();
-        uint32_t checksum = method(ChecksumStart, bytes, data.size());
+        uint32_t checksum = ChecksumStart;
+        for (unsigned pass = 0; pass < Passes; ++pass)
+            checksum = method(checksum, bytes, data.size());
         __asm__ volatile("" : "+r"(checksum)::"memory");
         unsigned long long cycles = __rdtsc() - start;
         clock_gettime(CLOCK_MONOTONIC, &to);
         double seconds = static_cast<double>(to.tv_sec - from.tv_sec) + (to.tv_nsec - from.tv_nsec) / 1e9;
-        double megabytes = static_cast<double>(data.size()) / 1048576.0;
+        double total = static_cast<double>(data.size()) * Passes, megabytes = total / 1048576.0;
         if (megabytes / seconds > best.megabytesPerSecond)
             best.megabytesPerSecond = megabytes / seconds;
-        if (static_cast<double>(cycles) / static_cast<double>(data.size()) < best.cyclesPerByte)
-            best.cyclesPerByte = static_cast<double>(cycles) / static_cast<double>(data.size());
+        if (static_cast<double>(cycles) / total < best.cyclesPerByte)
+            best.cyclesPerByte = static_cast<double>(cycles) / total;
         best.checksum = checksum;
     }
     return best;
@@ -49,7 +55,7 @@ Figure Measure(ChecksumMethod method, const std::vector<unsigned char>& data)
 
 int main()
 {
-    std::vector<unsigned char> random(64u << 20), zeros(64u << 20, 0);
+    std::vector<unsigned char> random(256u << 10), zeros(256u << 10, 0);
     uint32_t seed = 1;
     for (unsigned char& b : random) {
         seed = seed * 1103515245u + 12345u;
