@@ -116,9 +116,10 @@ BuiltForSpeed static uint32_t UpdateChecksumWide(uint32_t c, const unsigned char
 //  4. The weights w = E - c fit in 32 bits (below 127 (K + 255)), so E is
 //     the 32-bit sum c + w and its carry, and a carry in 3 is one where
 //     c + (w - (bound - 2^32)) carries out of 32 bits.
-//  5. E mod M is that sum plus its carry, never 0 (w > 0) nor past M, and
-//     rotating right by 7 divides by 128 modulo M: c7 = ror7(sum + carry),
-//     the rotation keeping M apart from 0 as 1 does.
+//  5. E mod M is that sum plus its carry (with a carry the sum is below
+//     2^32 - 1, so adding it can't wrap), never 0 as w > 0; rotating right
+//     by 7 divides by 128 modulo M and takes M to M as the steps do, so
+//     c7 = ror7(sum + carry).
 static_assert(uint64_t(127) * (ChecksumAddend + 255) < (uint64_t(1) << 32), "a block's weights fit in 32 bits");
 
 // A block in which a step carries: each byte's addend is made off the
@@ -165,6 +166,7 @@ BuiltForSpeed __attribute__((target("mmx"))) static uint32_t UpdateChecksumMmx(u
     const __m64 oddWeights = _mm_setr_pi16(2, 8, 32, 0);
     const __m64 addend = _mm_set1_pi32(static_cast<int>(BlockAddend));
     size_t at = 0;
+    // The second block's eight bytes end 15 on.
 #pragma GCC unroll 2
     for (; size - at >= 15; at += 14) {
         __m64 a, b;
