@@ -27,6 +27,7 @@ const SystemCalls RealSystemCalls = {
     ShellExecuteExA,
     GetLogicalDriveStringsA,
     GetDriveTypeA,
+    GetTickCount,
 };
 
 SystemCalls Sys = RealSystemCalls;

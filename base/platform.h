@@ -48,6 +48,8 @@ struct SystemCalls {
     // The drives the stub looks through for the disc.
     DWORD(WINAPI* GetLogicalDriveStringsA)(DWORD size, LPSTR buffer);
     UINT(WINAPI* GetDriveTypeA)(LPCSTR root);
+    // The clock by which the progress dialog draws and serves its queue.
+    DWORD(WINAPI* GetTickCount)();
 };
 
 extern SystemCalls Sys;

@@ -6,6 +6,7 @@
 
 #include "base/format.h"
 #include "base/message_pump.h"
+#include "base/platform.h"
 #include "resources/resource_ids.h"
 
 constexpr DWORD FrameInterval = 40;
@@ -32,7 +33,7 @@ static unsigned Percent(unsigned long long done, unsigned long long size)
 
 void DrawProgress()
 {
-    FrameDrawn = GetTickCount();
+    FrameDrawn = Sys.GetTickCount();
     if (Dialog == nullptr)
         return;
     char title[512];
@@ -44,7 +45,7 @@ void DrawProgress()
 
 static void DrawWhenDue()
 {
-    if (GetTickCount() - FrameDrawn >= FrameInterval)
+    if (Sys.GetTickCount() - FrameDrawn >= FrameInterval)
         DrawProgress();
 }
 
@@ -71,7 +72,7 @@ void ProgressFileBegins(const char* name)
 void ProgressFileMoves(unsigned long long done, unsigned long long size)
 {
     FilePercent = Percent(done, size);
-    DWORD now = GetTickCount();
+    DWORD now = Sys.GetTickCount();
     if (now - FrameDrawn >= FrameInterval) {
         DrawProgress();
         FileShown = true;

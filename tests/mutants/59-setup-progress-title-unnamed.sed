@@ -1,3 +1,3 @@
 # the title no longer names the file being copied
 # file: setup/progress.cpp
-39s/if (FileName != nullptr \&\&/if (FileName == nullptr \&\&/
+40s/if (FileName != nullptr \&\&/if (FileName == nullptr \&\&/

@@ -128,8 +128,9 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
     }
 }
 
-// The titles the progress dialog took and its Total bar's last position; a
-// chunk of a whole 256 KB (b.dat's first) read slowly enough to be watched.
+// The titles the progress dialog took and its Total bar's last position; the
+// clock stands but for a chunk of a whole 256 KB (b.dat's first), which
+// takes 100 ms.
 std::vector<std::string> Titles;
 WPARAM Total;
 LRESULT CALLBACK RecordDrawing(int code, WPARAM wParam, LPARAM lParam)
@@ -141,10 +142,13 @@ LRESULT CALLBACK RecordDrawing(int code, WPARAM wParam, LPARAM lParam)
         Total = sent->wParam;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+DWORD Now;
+DWORD WINAPI Clock() { return Now; }
 BOOL WINAPI ReadSlowly(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
 {
-    Sleep(size == 262144 ? 100 : 0);
-    return ReadFile(file, buffer, size, done, overlapped);
+    BOOL read = ReadFile(file, buffer, size, done, overlapped);
+    Now += *done == 262144 ? 100 : 0;
+    return read;
 }
 
 // common.res, by which Setup judges an installation, is written last and
@@ -164,6 +168,7 @@ TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinA
     EXPECT_EQ((std::vector<std::string>{"C:\\thundra-engine\\games" + machines, "C:\\thundra-engine\\games\\Data" + machines}), Made);
     CancelAt = "Run\\b.dat";
     Sys.ReadFile = ReadSlowly;
+    Sys.GetTickCount = Clock;
     EXPECT_FALSE(Run({}));   // within a file, once the clock ticked: no question, all taken back
     EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-engine\\games"));
@@ -179,6 +184,7 @@ TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinA
 TEST_F(FileEngine, TheDialogNamesTheFileItShowsAndEndsFull)
 {
     Sys.ReadFile = ReadSlowly;
+    Sys.GetTickCount = Clock;
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordDrawing, nullptr, GetCurrentThreadId());
     EXPECT_TRUE(Run({IDYES}));
     UnhookWindowsHookEx(hook);
