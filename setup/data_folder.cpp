@@ -137,16 +137,24 @@ static DWORD GetAttributes(HANDLE file)
     return GetFileInformationByHandle(file, &information) ? information.dwFileAttributes : ~DWORD(0);
 }
 
+// The length of the held folder's name when path names something in it,
+// else 0.
+static size_t HeldLength(const char* path)
+{
+    size_t held = strlen(HeldName);
+    return held != 0 && strncmp(path, HeldName, held) == 0 && path[held] == '\\' ? held : 0;
+}
+
 // True when the open file is no link and lies where its name says.
 static bool IsWhereNamed(HANDLE file, const char* path)
 {
     if ((GetAttributes(file) & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
         return false;
-    size_t held = strlen(HeldName);
+    size_t held = HeldLength(path);
     char expected[PathSize], real[PathSize];
     if (HeldPlace[0] == '\0')
         return true;
-    return strncmp(path, HeldName, held) == 0 && path[held] == '\\' &&
+    return held != 0 &&
            FormatInto(expected, std::size(expected), "%s%s", HeldPlace, path + held) && GetRealPlace(file, real) &&
            lstrcmpiA(expected, real) == 0;
 }
@@ -159,9 +167,7 @@ static HANDLE OpenChecked(const char* path, DWORD access, DWORD disposition, boo
     // The held folder and those above it were looked at when it was held
     // and can't change since; the file itself is looked at through its
     // handle.
-    size_t held = strlen(HeldName);
-    if (strncmp(path, HeldName, held) != 0 || path[held] != '\\')
-        held = 0;
+    size_t held = HeldLength(path);
     const char* name = FindLastBackslash(path);
     *refused = name != nullptr && static_cast<size_t>(name - path) > held && !CheckForLinks(path, held);
     if (*refused || HeldFolder == nullptr)

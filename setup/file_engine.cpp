@@ -1,6 +1,5 @@
 #include "setup/file_engine.h"
 
-#include <commctrl.h>
 #include <string.h>
 
 #include <iterator>
@@ -11,7 +10,6 @@
 #include "base/messages.h"
 #include "base/platform.h"
 #include "base/product.h"
-#include "resources/resource_ids.h"
 #include "setup/checksum_list.h"
 #include "setup/data_folder.h"
 #include "setup/directories.h"

@@ -43,10 +43,13 @@ void DrawProgress()
     SendDlgItemMessageA(Dialog, IDC_TOTAL_BAR, PBM_SETPOS, FilesDone * TotalStepsPerFile, 0);
 }
 
-static void DrawWhenDue()
+// True when a frame was due at now, and drawn.
+static bool DrawWhenDue(DWORD now)
 {
-    if (Sys.GetTickCount() - FrameDrawn >= FrameInterval)
-        DrawProgress();
+    if (now - FrameDrawn < FrameInterval)
+        return false;
+    DrawProgress();
+    return true;
 }
 
 void BeginProgress(HWND dialog, int files)
@@ -66,17 +69,15 @@ void ProgressFileBegins(const char* name)
     FileName = name;
     FilePercent = 0;
     FileShown = false;
-    DrawWhenDue();
+    DrawWhenDue(Sys.GetTickCount());
 }
 
 void ProgressFileMoves(unsigned long long done, unsigned long long size)
 {
     FilePercent = Percent(done, size);
     DWORD now = Sys.GetTickCount();
-    if (now - FrameDrawn >= FrameInterval) {
-        DrawProgress();
+    if (DrawWhenDue(now))
         FileShown = true;
-    }
     // The queue costs a round trip to the window system: after each chunk
     // of a slow copy, and of a fast one once a tick.
     if (now != QueueServed) {
@@ -92,7 +93,7 @@ void ProgressFileEnds()
     if (FileShown)
         DrawProgress();
     else
-        DrawWhenDue();
+        DrawWhenDue(Sys.GetTickCount());
 }
 
 void EndProgress()

@@ -1,3 +1,3 @@
 # a failed install leaves the copied files
 # file: setup/file_engine.cpp
-214{/DeleteListedFiles(directory, table, count);/d}
+212{/DeleteListedFiles(directory, table, count);/d}

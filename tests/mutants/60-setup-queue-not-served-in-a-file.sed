@@ -1,3 +1,3 @@
 # a Cancel during a file waits for the file's end and its question
 # file: setup/progress.cpp
-82s/if (now != QueueServed) {/if (size == 0) {/
+83s/if (now != QueueServed) {/if (size == 0) {/
