@@ -6,8 +6,28 @@
 
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 
 bool AbortRequested = false;
+bool Unattended = false;
+unsigned long ExitCode = 0;
+
+void NoteExitCode(unsigned long code)
+{
+    if (ExitCode == 0)
+        ExitCode = code;
+}
+
+int ShowBox(HWND owner, const char* text, const char* caption, unsigned style)
+{
+    // MB_ICONHAND's bit is MB_ICONEXCLAMATION's too.
+    if ((style & MB_ICONHAND) != 0)
+        NoteExitCode(ExitFailed);
+    LogLine("[%s] %s", caption, text);
+    if (Unattended)
+        return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDCANCEL;
+    return Sys.MessageBoxA(owner, text, caption, style);
+}
 
 void QuitLauncher()
 {
@@ -33,7 +53,7 @@ void ShowFatal(const char* format, ...)
     va_start(args, format);
     FormatShortened(text, std::size(text), format, args);
     va_end(args);
-    Sys.MessageBoxA(nullptr, text, FatalCaption, FatalStyle);
+    ShowBox(nullptr, text, FatalCaption, FatalStyle);
     AbortRequested = true;
 }
 
@@ -46,11 +66,11 @@ void ShowWarning(const char* format, ...)
     FormatShortened(text, std::size(text) - (std::size(ContinueQuestion) - 1), format, args);
     va_end(args);
     AppendInto(text, std::size(text), "%s", ContinueQuestion);
-    int answer = Sys.MessageBoxA(nullptr, text, ProductName, WarningStyle);
+    int answer = ShowBox(nullptr, text, ProductName, WarningStyle);
     AbortRequested = answer == IDNO;
 }
 
 bool AskYesNo(const char* text)
 {
-    return Sys.MessageBoxA(nullptr, text, ProductName, WarningStyle) == IDYES;
+    return ShowBox(nullptr, text, ProductName, WarningStyle) == IDYES;
 }

@@ -53,6 +53,12 @@ constexpr char No3dfxSwitch[] = "-no3dfx";
 constexpr char SafeSwitch[] = "-safe";
 // Opens Setup without the menu.
 constexpr char SetupSwitch[] = "-setup";
+// Setup and the uninstall with nobody at the keyboard.
+constexpr char SilentSwitch[] = "-silent";
+// Given to the copy started with an administrator's rights besides its
+// action's switches: it runs the action, and never asks again (with the
+// prompt turned off, runas starts it unelevated).
+constexpr char ElevatedSwitch[] = "-elevated";
 
 // Buffer sizes shared by every part of the Launcher.
 constexpr unsigned PathSize = 260;          // MAX_PATH, terminator included

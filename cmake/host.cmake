@@ -31,7 +31,7 @@ target_compile_options(portable PRIVATE ${SANITIZE})
 find_package(GTest REQUIRED)
 add_executable(native_tests
     tests/native/checksum_list_test.cpp tests/native/checksum_test.cpp tests/native/driver_table_test.cpp
-    tests/native/format_test.cpp tests/native/path_chars_test.cpp tests/native/code_page.cpp)
+    tests/native/format_test.cpp tests/native/path_chars_test.cpp tests/native/switches_test.cpp tests/native/code_page.cpp)
 target_compile_options(native_tests PRIVATE ${SANITIZE})
 target_link_options(native_tests PRIVATE ${SANITIZE})
 target_link_libraries(native_tests PRIVATE portable GTest::gtest_main)
@@ -114,7 +114,7 @@ add_test(NAME wine_ja_start COMMAND env THUNDRA_USER=表示 THUNDRA_LOCALE=ja_JP
 add_test(NAME wine_ja_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_JA_STATE})
 set_tests_properties(wine_ja_start PROPERTIES FIXTURES_SETUP wine_ja RESOURCE_LOCK wine)
 set_tests_properties(wine_ja_stop PROPERTIES FIXTURES_CLEANUP wine_ja RESOURCE_LOCK wine)
-add_test(NAME win32_ja COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_JA_STATE} ${TEST_BIN}/win32_tests.exe --gtest_filter=InstallPath.*)
+add_test(NAME win32_ja COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_JA_STATE} ${TEST_BIN}/win32_tests.exe --gtest_filter=InstallPath.*:Switches.*)
 add_test(NAME e2e_ja COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_JA_STATE} ${TEST_BIN}/e2e_tests.exe --gtest_filter=*Japanese*)
 set_tests_properties(e2e_ja PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")
 set_tests_properties(win32_ja e2e_ja PROPERTIES FIXTURES_REQUIRED wine_ja RESOURCE_LOCK wine TIMEOUT 600)

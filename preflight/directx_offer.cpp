@@ -33,7 +33,7 @@ static void ShowDirectXMessage(const char* format, ...)
     va_start(args, format);
     FormatIntoV(text, std::size(text), format, args);
     va_end(args);
-    Sys.MessageBoxA(DirectXOwner, text, DirectXCaption, MB_OK | MB_ICONEXCLAMATION);
+    ShowBox(DirectXOwner, text, DirectXCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // A file or folder of the disc: the Launcher's own folder joined with it.
@@ -68,7 +68,7 @@ static bool RunDirectXSetup(HMODULE library)
     case SetupNewerVersion:
         return true;
     case SetupSucceededRestart:
-        if (Sys.MessageBoxA(DirectXOwner,
+        if (ShowBox(DirectXOwner,
                             "You must restart Windows for changes to take effect.\nWould you like to restart now?",
                             DirectXCaption, MB_YESNO) == IDYES) {
             Sys.ExitWindowsEx(EWX_REBOOT, 0);
@@ -115,7 +115,7 @@ bool OfferDirectXSetup(HWND owner)
     FormatInto(question, std::size(question), "%s requires DirectX 7 to run.\nWould you like to upgrade now?",
                ProductName);
     bool go = false;
-    if (Sys.MessageBoxA(DirectXOwner, question, DirectXCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (ShowBox(DirectXOwner, question, DirectXCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
         ShowDirectXMessage("DirectX 7 was not installed");
     else
         go = RunDirectXSetup(library);

@@ -8,6 +8,7 @@
 
 #include "base/files.h"
 #include "base/format.h"
+#include "base/messages.h"
 #include "base/platform.h"
 #include "base/product.h"
 
@@ -31,7 +32,7 @@ static bool FindDiscLauncher(char* launcher)
     return false;
 }
 
-bool PlayFromDisc(const char* commandLine)
+bool PlayFromDisc(const char* commandLine, bool forSetup)
 {
     char question[MessageSize];
     FormatInto(question, std::size(question), "Please insert the %s disc.", ProductName);
@@ -45,11 +46,15 @@ bool PlayFromDisc(const char* commandLine)
             PROCESS_INFORMATION process = {};
             if (!CreateProcessA(launcher, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
                 return false;
+            DWORD exitCode = 0;
+            if (forSetup && WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0 &&
+                GetExitCodeProcess(process.hProcess, &exitCode) && exitCode != 0)
+                NoteExitCode(exitCode);
             CloseHandle(process.hThread);
             CloseHandle(process.hProcess);
             return true;
         }
-        if (Sys.MessageBoxA(nullptr, question, ProductName, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY)
+        if (ShowBox(nullptr, question, ProductName, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY)
             return false;
     }
 }

@@ -8,6 +8,7 @@
 #include "base/messages.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 
 // Windows before Vista has no elevation: every process may do what its
 // user may. The token calls are looked up at run time, as Windows 95 lacks
@@ -36,7 +37,7 @@ bool HandOverToElevatedCopy(HWND owner, const char* action)
 {
     if (IsElevated())
         return false;
-    char launcher[PathSize], directory[PathSize], parameters[64];
+    char launcher[PathSize], directory[PathSize], parameters[CommandLineSize + 16];
     DWORD length = GetModuleFileNameA(LauncherInstance, launcher, std::size(launcher));
     DWORD directoryLength = GetCurrentDirectoryA(std::size(directory), directory);
     if (length == 0 || length >= std::size(launcher) || directoryLength == 0 || directoryLength >= std::size(directory) ||
@@ -56,7 +57,10 @@ bool HandOverToElevatedCopy(HWND owner, const char* action)
     if (!Sys.ShellExecuteExA(&execute)) {
         // A No at the prompt is the user's answer, not a failure.
         DWORD error = GetLastError();
-        if (error != ERROR_CANCELLED)
+        LogStep("Start with an administrator's rights", launcher, error);
+        if (error == ERROR_CANCELLED)
+            NoteExitCode(ExitCancelled);
+        else
             ShowFatal("Can't start %s with an administrator's rights (error %lu).", ProductName, error);
         return true;
     }
@@ -69,6 +73,10 @@ bool HandOverToElevatedCopy(HWND owner, const char* action)
         PumpMessages();
     if (owner != nullptr)
         EnableWindow(owner, TRUE);
+    // The copy's outcome is this run's.
+    DWORD exitCode;
+    if (GetExitCodeProcess(execute.hProcess, &exitCode) && exitCode != 0)
+        NoteExitCode(exitCode);
     CloseHandle(execute.hProcess);
     return true;
 }

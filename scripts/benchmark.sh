@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${THUNDRA_BUILD:-$root/build}
 "$root/scripts/build.sh" >/dev/null
-"$root/bench/launcher-size.sh" i686-w64-mingw32-objdump "$build/i686/Thundra.exe" 40960
+"$root/bench/launcher-size.sh" i686-w64-mingw32-objdump "$build/i686/Thundra.exe" 43008
 "$build/checksum_bench"
 state=$build/wine-bench
 "$root/scripts/wine/session.sh" start "$state" >/dev/null

@@ -10,6 +10,7 @@
 #include "base/path_chars.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 #include "setup/directories.h"
 
 // 1. Every folder from the drive's root down to a file, and the file
@@ -200,6 +201,8 @@ static bool RefuseInUse(const char* path)
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
         return true;
+    LogStep("Delete", path, error);
+    NoteExitCode(ExitFileInUse);
     ShowFatal("Can't remove %s\r\nThe game may still be running. Close it and try again.", path);
     return false;
 }
@@ -207,7 +210,7 @@ static bool RefuseInUse(const char* path)
 bool RemoveFromDataFolder(const char* path, bool remove)
 {
     if (HeldName[0] == '\0')
-        return !remove || DeleteFileA(path) || RefuseInUse(path);
+        return !remove || DeleteLogged(path) || RefuseInUse(path);
     bool refused;
     HANDLE file = OpenChecked(path, 0, OPEN_EXISTING, &refused);
     if (file == INVALID_HANDLE_VALUE)
@@ -236,5 +239,8 @@ bool DiscardFile(HANDLE file, const char* path)
     CloseHandle(file);
     // Before Vista by name, once closed: the last name is not followed, and
     // the folder is held.
-    return disposed || (path != nullptr && DeleteFileA(path));
+    bool gone = disposed || (path != nullptr && DeleteFileA(path));
+    if (gone && path != nullptr)
+        LogStep("Delete", path, 0);
+    return gone;
 }

@@ -9,6 +9,7 @@
 #include "base/path_chars.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 
 // A REG_SZ query into buf; false when the value is missing, unreadable or
 // would not fit with its terminator.
@@ -97,7 +98,7 @@ bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security)
         char kept = *at;
         *at = '\0';
         if (previous != nullptr && *previous != '\\')
-            created = Sys.CreateDirectoryA(work, security) != FALSE;
+            created = LogResult("Make folder", work, Sys.CreateDirectoryA(work, security));
         *at = kept;
         if (kept == '\0')
             return created;
@@ -110,7 +111,7 @@ void RemoveDirectoryChain(const char* path)
     if (!FormatInto(work, std::size(work), "%s", path))
         return;
     for (char* lastSlash = FindLastBackslash(work); lastSlash != nullptr; lastSlash = FindLastBackslash(work)) {
-        RemoveDirectoryA(work);
+        RemoveFolderLogged(work);
         *lastSlash = '\0';
     }
 }

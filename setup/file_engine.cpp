@@ -10,12 +10,14 @@
 #include "base/messages.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 #include "setup/checksum_list.h"
 #include "setup/data_folder.h"
 #include "setup/directories.h"
 #include "setup/install_path.h"
 #include "setup/product_key.h"
 #include "setup/progress.h"
+#include "setup/registry.h"
 #include "setup/remove_mode.h"
 #include "setup/setup_state.h"
 #include "setup/verified_copy.h"
@@ -35,6 +37,7 @@ bool CheckDiskSpace(unsigned long long required, const char* path)
     unsigned long long freeBytes = static_cast<unsigned long long>(sectorsPerCluster) * bytesPerSector * freeClusters;
     if (freeBytes >= required)
         return true;
+    NoteExitCode(ExitDiskFull);
     ShowFatal("%s requires %d MB of disk space\r\nThis disk has %d MB free", ProductName,
               static_cast<int>(required / Megabyte), static_cast<int>(freeBytes / Megabyte));
     return false;
@@ -66,17 +69,14 @@ static void ResetPath(char* path)
 static bool RecordDataDirectory(char* path)
 {
     HKEY key;
-    char keyClass[] = "class";
-    if (Sys.RegCreateKeyExA(HKEY_LOCAL_MACHINE, ProductKey, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                            &key, nullptr) != ERROR_SUCCESS) {
+    if (!CreateRegistryKey(ProductKey, &key)) {
         ShowFatal("Can't create registry key");
         return false;
     }
-    LSTATUS set = Sys.RegSetValueExA(key, DataDirectoryValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
-                                     static_cast<DWORD>(strlen(path) + 1));
+    bool set = SetRegistryText(key, ProductKey, DataDirectoryValue, path);
     RegFlushKey(key);
     RegCloseKey(key);
-    if (set != ERROR_SUCCESS) {
+    if (!set) {
         ShowFatal("Can't set registry value");
         return false;
     }
@@ -91,10 +91,10 @@ static bool MakeDataDirectory(HWND owner, const char* path)
         return true;
     char question[512];
     FormatInto(question, std::size(question), "The directory\r\n%s\r\ndoes not exist.\r\nCreate it?", path);
-    if (Sys.MessageBoxA(owner, question, "Create directory", MB_YESNO) != IDYES)
+    if (ShowBox(owner, question, "Create directory", MB_YESNO) != IDYES)
         return false;
     if (!CreateDataFolder(path)) {
-        Sys.MessageBoxA(owner, "Can't create directory", "Install", MB_OK | MB_ICONEXCLAMATION);
+        ShowBox(owner, "Can't create directory", "Install", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     return true;
@@ -117,16 +117,18 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
     if (!named)
         ShowFatal("Can't open source file");
     bool copied = named && CopyVerifiedFile(source, written, entry.checksum);
-    if (copied && marker && !ReplaceWithFile(written, destination)) {
+    if (copied && marker && !LogResult("Rename", written, ReplaceWithFile(written, destination))) {
         ShowFatal("Can't create file\r\nDisk may be full");
         copied = false;
     }
+    if (copied)
+        LogStep("Copy and verify", destination, 0);
     if (!copied) {
         if (!CancelRequested) {
             char error[512];
             FormatInto(error, std::size(error), "Error installing file %s", entry.name);
             DrawProgress();
-            Sys.MessageBoxA(owner, error, "Error", MB_OK | MB_ICONEXCLAMATION);
+            ShowBox(owner, error, "Error", MB_OK | MB_ICONEXCLAMATION);
         }
         return false;
     }
@@ -136,7 +138,7 @@ static bool InstallFile(HWND owner, const char* directory, const ChecksumEntry& 
         return true;
     }
     DrawProgress();
-    if (Sys.MessageBoxA(owner, "Abort installation?", "Install", MB_YESNO) == IDYES)
+    if (ShowBox(owner, "Abort installation?", "Install", MB_YESNO) == IDYES)
         return false;
     CancelRequested = false;
     return true;
@@ -173,7 +175,8 @@ bool RunFileEngine(HWND owner, char* path, bool remove)
 {
     if (remove)
         return RunRemoveMode(owner, path);
-    if (!AskInstallPath(owner, path)) {
+    // Nobody to ask: the path is the one the command line gave, completed.
+    if (!Unattended && !AskInstallPath(owner, path)) {
         ResetPath(path);
         return false;
     }
@@ -201,9 +204,11 @@ bool RunFileEngine(HWND owner, char* path, bool remove)
     }
     // Held from the old copies to the end: nothing is deleted or written
     // through a link.
+    // Stopped before the copy, it takes back the folder it made too.
     if (!HoldDataFolder(directory) || !DeleteListedFiles(directory, table, count) ||
         !CheckDiskSpace(InstallBytes, path)) {
         ReleaseDataFolder();
+        RemoveDirectoryChain(directory);
         DeleteProductKey();
         return false;
     }
@@ -212,7 +217,7 @@ bool RunFileEngine(HWND owner, char* path, bool remove)
         DeleteListedFiles(directory, table, count);
     ReleaseDataFolder();
     if (copied) {
-        Sys.MessageBoxA(owner, "Files copied successfully", "Thun", MB_OK);
+        ShowBox(owner, "Files copied successfully", "Thun", MB_OK);
         return true;
     }
     RemoveDirectoryChain(directory);

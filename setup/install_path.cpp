@@ -40,16 +40,6 @@ static bool ReadEditedPath(HWND dialog)
     return true;
 }
 
-// What OK stores for a typed path: one trailing backslash taken off, "\Data"
-// unless "data" occurs anywhere, then "\".
-static bool CompleteTypedPath(char* path)
-{
-    CutTrailingBackslash(path);
-    if (ContainsNoCase(path, "data") < 0 && !AppendInto(path, PathSize, "\\Data"))
-        return false;
-    return AppendInto(path, PathSize, "\\");
-}
-
 bool CompleteInstallPath(char* path)
 {
     if (!IsValidInstallPath(path))

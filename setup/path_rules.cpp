@@ -2,7 +2,9 @@
 
 #include <string.h>
 
+#include "base/format.h"
 #include "base/path_chars.h"
+#include "base/product.h"
 
 bool IsValidInstallPath(const char* path)
 {
@@ -25,4 +27,12 @@ int ContainsNoCase(const char* text, const char* word)
             return at;
     }
     return -1;
+}
+
+bool CompleteTypedPath(char* path)
+{
+    CutTrailingBackslash(path);
+    if (ContainsNoCase(path, "data") < 0 && !AppendInto(path, PathSize, "\\Data"))
+        return false;
+    return AppendInto(path, PathSize, "\\");
 }

@@ -8,3 +8,8 @@ bool IsValidInstallPath(const char* path);
 // The position of the first occurrence of word in text, ignoring the case
 // of ASCII letters, or -1.
 int ContainsNoCase(const char* text, const char* word);
+
+// What a typed install path is completed to, in place (PathSize
+// characters): one trailing backslash taken off, "\Data" unless "data"
+// occurs anywhere, then "\". False when it would not fit.
+bool CompleteTypedPath(char* path);

@@ -6,15 +6,15 @@
 #include <iterator>
 
 #include "base/format.h"
-#include "base/platform.h"
 #include "base/product.h"
+#include "setup/registry.h"
 
 // The publisher key goes only when it holds no subkey and no value: other
 // products of the publisher keep theirs (on the 95 family RegDeleteKeyA
 // deletes a key with everything below it).
 void DeleteProductKey()
 {
-    Sys.RegDeleteKeyA(HKEY_LOCAL_MACHINE, ProductKey);
+    DeleteRegistryKey(ProductKey);
 
     char publisherKey[256];
     FormatInto(publisherKey, std::size(publisherKey), "%s", ProductKey);
@@ -31,5 +31,5 @@ void DeleteProductKey()
                  subkeys == 0 && values == 0;
     RegCloseKey(key);
     if (empty)
-        Sys.RegDeleteKeyA(HKEY_LOCAL_MACHINE, publisherKey);
+        DeleteRegistryKey(publisherKey);
 }

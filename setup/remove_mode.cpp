@@ -6,6 +6,7 @@
 
 #include "base/files.h"
 #include "base/format.h"
+#include "base/messages.h"
 #include "base/path_chars.h"
 #include "base/platform.h"
 #include "base/product.h"
@@ -51,7 +52,7 @@ static bool FinishRemoval(HWND owner, const char* directory)
 {
     RemoveDirectoryChain(directory);
     DeleteProductKey();
-    Sys.MessageBoxA(owner, "Files removed", ProductName, MB_OK);
+    ShowBox(owner, "Files removed", ProductName, MB_OK);
     return true;
 }
 
@@ -70,7 +71,7 @@ bool RunRemoveMode(HWND owner, const char* path)
             FormatInto(text, std::size(text),
                        "Can't find checksum.lst in\r\n%s\r\nNothing was removed: the game's files are still in that folder.",
                        directory);
-            Sys.MessageBoxA(owner, text, "Uninstall", MB_OK | MB_ICONEXCLAMATION);
+            ShowBox(owner, text, "Uninstall", MB_OK | MB_ICONEXCLAMATION);
             return false;
         }
         // Nothing of the game on the disk: a value that names no folder goes.

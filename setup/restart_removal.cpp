@@ -8,6 +8,7 @@
 #include "base/format.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 #include "setup/path_rules.h"
 
 // wininit.ini is a short file that lives until the next start.
@@ -86,7 +87,7 @@ void CancelDeletionAtRestart(const char* path)
         StoreWininit(file, size, static_cast<DWORD>(at), "", static_cast<DWORD>(at + strlen(line)));
 }
 
-bool DeleteAtRestart(const char* path)
+static bool ScheduleDeletion(const char* path)
 {
     if (IsWindowsNT())
         return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
@@ -97,4 +98,9 @@ bool DeleteAtRestart(const char* path)
     char shortPath[PathSize];
     DWORD length = GetShortPathNameA(path, shortPath, std::size(shortPath));
     return length > 0 && length < std::size(shortPath) && AddWininitDeletion(shortPath);
+}
+
+bool DeleteAtRestart(const char* path)
+{
+    return LogResult("Delete at the next restart", path, ScheduleDeletion(path));
 }

@@ -7,6 +7,7 @@
 
 #include "base/files.h"
 #include "base/format.h"
+#include "base/messages.h"
 #include "base/platform.h"
 #include "base/product.h"
 #include "resources/resource_ids.h"
@@ -23,6 +24,9 @@ bool RunSetup(HINSTANCE instance, HWND owner)
     SetupInstance = instance;
     INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETUP_OPTIONS), owner, SetupOptionsProc, 0);
     CoUninitialize();
+    // Cancel after a run that failed keeps that run's exit code.
+    if (result != IDOK)
+        NoteExitCode(ExitCancelled);
     return result == IDOK;
 }
 
@@ -44,12 +48,10 @@ void CenterWindow(HWND window)
                width, height, TRUE);
 }
 
-// After a run that succeeded: links, stub and uninstall entry in line with
-// the boxes. Each step goes on whatever became of the one before.
-static void ReconcileShortcuts(HWND dialog)
+void ReconcileShortcuts(bool startMenu, bool desktop)
 {
     bool hardDisk = IsHardDiskInstall(), keep = hardDisk;
-    if (IsDlgButtonChecked(dialog, IDC_START_MENU) == BST_CHECKED) {
+    if (startMenu) {
         keep = true;
         if (!StartMenuLinkExists()) {
             CopyStub();
@@ -58,7 +60,7 @@ static void ReconcileShortcuts(HWND dialog)
     } else if (StartMenuLinkExists()) {
         RemoveStartMenuLinks();
     }
-    if (IsDlgButtonChecked(dialog, IDC_DESKTOP) == BST_CHECKED) {
+    if (desktop) {
         if (!DesktopLinkExists()) {
             CopyStub();
             CreateDesktopLink();
@@ -112,10 +114,16 @@ INT_PTR CALLBACK SetupOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 return TRUE;
             InstallBusy = true;
             CancelRequested = false;
+            // Each run is told by its own exit code; one that failed with
+            // no box was stopped by the user.
+            ExitCode = 0;
             INT_PTR result = DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(IDD_PROGRESS), dialog, ProgressDialogProc, 0);
             if (result == 1) {
-                ReconcileShortcuts(dialog);
+                ReconcileShortcuts(IsDlgButtonChecked(dialog, IDC_START_MENU) == BST_CHECKED,
+                                   IsDlgButtonChecked(dialog, IDC_DESKTOP) == BST_CHECKED);
                 EndDialog(dialog, IDOK);
+            } else {
+                NoteExitCode(ExitCancelled);
             }
             InstallBusy = false;
             return TRUE;

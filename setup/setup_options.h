@@ -12,4 +12,8 @@ bool IsHardDiskInstall();
 
 void CenterWindow(HWND window);
 
+// After a run that succeeded: links, stub and uninstall entry in line with
+// the choice. Each step goes on whatever became of the one before.
+void ReconcileShortcuts(bool startMenu, bool desktop);
+
 INT_PTR CALLBACK SetupOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

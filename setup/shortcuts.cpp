@@ -12,9 +12,11 @@
 #include "base/path_chars.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 #include "base/system_folders.h"
 #include "resources/version.h"
 #include "setup/directories.h"
+#include "setup/registry.h"
 #include "setup/restart_removal.h"
 #include "setup/setup_state.h"
 
@@ -57,6 +59,7 @@ HRESULT CreateShortcut(const char* target, const char* linkFile, const char* des
         status = E_INVALIDARG;
     else
         status = file->Save(widePath, TRUE);
+    LogStep("Make link", linkFile, FAILED(status) ? static_cast<DWORD>(status) : 0);
     if (FAILED(status))
         ShowFatal("Save(%s) failed", linkFile);
     file->Release();
@@ -181,9 +184,9 @@ void RemoveStartMenuLinks()
         const char* folder = GetStartMenuDir(place);
         char path[PathSize];
         if (LinkPath(path, folder, GameLinkName))
-            DeleteFileA(path);
+            DeleteLogged(path);
         if (LinkPath(path, folder, UninstallLinkName))
-            DeleteFileA(path);
+            DeleteLogged(path);
         if (folder != nullptr)
             RemoveDirectoryChain(folder);
     }
@@ -194,7 +197,7 @@ void RemoveDesktopLink()
     char path[PathSize];
     for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
         if (LinkPath(path, GetDesktopDir(place), GameLinkName))
-            DeleteFileA(path);
+            DeleteLogged(path);
 }
 
 // The name the stub is written under until it is whole.
@@ -215,8 +218,8 @@ bool CopyStub()
     SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
     // Written under a working name and renamed once whole: a copy cut short
     // never passes for a stub.
-    if (launcher[0] == '\0' || !GetPartialStubPath(working) ||
-        !Sys.CopyFileA(launcher, working, FALSE) || !ReplaceWithFile(working, stub)) {
+    if (!LogResult("Copy the Launcher to", stub, launcher[0] != '\0' && GetPartialStubPath(working) &&
+                                                 Sys.CopyFileA(launcher, working, FALSE) && ReplaceWithFile(working, stub))) {
         ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
         return false;
     }
@@ -239,12 +242,12 @@ void DeleteStub()
 {
     char working[PathSize];
     if (GetPartialStubPath(working))
-        DeleteFileA(working);
-    DeleteFileA(GetStubPath());
+        DeleteLogged(working);
+    DeleteLogged(GetStubPath());
     char folders[StubFolderCount][PathSize];
     GetStubFolders(folders);
     for (const char* folder : folders)
-        RemoveDirectoryA(folder);
+        RemoveFolderLogged(folder);
 }
 
 // The bytes of the files that pattern finds.
@@ -281,13 +284,13 @@ static void SetEntryDetails(HKEY key, bool onHardDisk)
     const char* const texts[][2] = {{"Publisher", PublisherName}, {"DisplayVersion", LAUNCHER_VERSION_TEXT},
                                     {"DisplayIcon", icon}, {"InstallLocation", location}, {"URLInfoAbout", WebSiteAddress}};
     for (const auto& text : texts)
-        Sys.RegSetValueExA(key, text[0], 0, REG_SZ, reinterpret_cast<const BYTE*>(text[1]), static_cast<DWORD>(strlen(text[1]) + 1));
+        SetRegistryText(key, UninstallKey, text[0], text[1]);
     const struct {
         const char* name;
         DWORD value;
     } numbers[] = {{"EstimatedSize", static_cast<DWORD>((bytes + 1023) / 1024)}, {"NoModify", 1}, {"NoRepair", 1}};
     for (const auto& number : numbers)
-        Sys.RegSetValueExA(key, number.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number.value), sizeof number.value);
+        SetRegistryValue(key, UninstallKey, number.name, REG_DWORD, &number.value, sizeof number.value);
 }
 
 void RegisterUninstall(bool onHardDisk)
@@ -295,20 +298,19 @@ void RegisterUninstall(bool onHardDisk)
     // An entry must always have a stub to run.
     if (!FileExists(GetStubPath()) && !CopyStub())
         return;
-    char command[512];
+    // The same stub, for deployment tools: no question and no box.
+    char command[512], quiet[512];
     FormatInto(command, std::size(command), "\"%s\" %s", GetStubPath(), UninstallSwitch);
+    FormatInto(quiet, std::size(quiet), "%s %s", command, SilentSwitch);
     HKEY key;
-    char keyClass[] = "class";
-    if (Sys.RegCreateKeyExA(HKEY_LOCAL_MACHINE, UninstallKey, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_WRITE,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (!CreateRegistryKey(UninstallKey, &key)) {
         ShowWarning("Can't set uninstall registry entry");
         return;
     }
-    if (Sys.RegSetValueExA(key, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(ProductName),
-                           sizeof ProductName) != ERROR_SUCCESS)
+    if (!SetRegistryText(key, UninstallKey, "DisplayName", ProductName))
         ShowWarning("Can't set uninstall display name");
-    else if (Sys.RegSetValueExA(key, "UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
-                                static_cast<DWORD>(strlen(command) + 1)) != ERROR_SUCCESS)
+    else if (!SetRegistryText(key, UninstallKey, "UninstallString", command) ||
+             !SetRegistryText(key, UninstallKey, "QuietUninstallString", quiet))
         ShowWarning("Can't set uninstall value");
     else
         SetEntryDetails(key, onHardDisk);
@@ -319,5 +321,5 @@ void RegisterUninstall(bool onHardDisk)
 
 void UnregisterUninstall()
 {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, UninstallKey);
+    DeleteRegistryKey(UninstallKey);
 }

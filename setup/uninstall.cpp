@@ -7,8 +7,10 @@
 
 #include "base/files.h"
 #include "base/format.h"
+#include "base/messages.h"
 #include "base/platform.h"
 #include "base/product.h"
+#include "base/run_log.h"
 #include "setup/directories.h"
 #include "setup/file_engine.h"
 #include "setup/restart_removal.h"
@@ -31,7 +33,7 @@ static void RemoveStub()
     if (!FileExists(stub))
         return;
     if (IsWindowsNT() && FormatInto(removed, std::size(removed), "%s%s", stub, RemovedSuffix) &&
-        MoveFileExA(stub, removed, MOVEFILE_REPLACE_EXISTING))
+        LogResult("Rename", stub, MoveFileExA(stub, removed, MOVEFILE_REPLACE_EXISTING)))
         stub = removed;
     if (!DeleteAtRestart(stub))
         return;
@@ -45,7 +47,7 @@ bool RunUninstall(HINSTANCE instance, HWND owner)
 {
     CoInitialize(nullptr);
     InitCommonControls();
-    if (Sys.MessageBoxA(owner, "Remove Thundra?", "Uninstall", MB_YESNO) != IDYES) {
+    if (ShowBox(owner, "Remove Thundra?", "Uninstall", MB_YESNO) != IDYES) {
         CoUninitialize();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "base/messages.h"
 #include "base/platform.h"
+#include "base/run_log.h"
 #include "setup/checksum.h"
 #include "setup/data_folder.h"
 #include "setup/progress.h"
@@ -19,12 +20,14 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
     HANDLE in = Sys.CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (in == INVALID_HANDLE_VALUE) {
+        LogStep("Open", source, GetLastError());
         ShowFatal("Can't open source file");
         return false;
     }
     bool refused;
     HANDLE out = CreateInDataFolder(destination, &refused);
     if (out == INVALID_HANDLE_VALUE) {
+        LogStep("Create", destination, GetLastError());
         if (!refused)
             ShowFatal("Can't create file\r\nDisk may be full");
         CloseHandle(in);
@@ -57,12 +60,15 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
                 break;
         }
         if (!read || moved != chunk) {
+            LogStep("Read", source, read ? ERROR_HANDLE_EOF : GetLastError());
             ShowFatal("Can't read %s\r\nThe disc could not be read. Please clean it and try again.", source);
             failed = true;
         } else {
             done += chunk;
             checksum = UpdateChecksum(checksum, ChunkBuffer, chunk);
-            if (!Sys.WriteFile(out, ChunkBuffer, chunk, &moved, nullptr) || moved != chunk) {
+            bool wrote = Sys.WriteFile(out, ChunkBuffer, chunk, &moved, nullptr) != FALSE;
+            if (!wrote || moved != chunk) {
+                LogStep("Write", destination, wrote ? ERROR_DISK_FULL : GetLastError());
                 ShowFatal("Can't write %s\r\nThe disk in drive %.2s may be full.", destination, destination);
                 failed = true;
             }

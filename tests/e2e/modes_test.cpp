@@ -18,10 +18,10 @@ TEST_F(E2E, PrecedenceOfTheModes)
     WNDCLASSA windowClass = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Thundra Window"};
     RegisterClassA(&windowClass);
     const std::string disc = Disc("\\Thundra.exe"), longest(511, 'a');
-    // the one box answered, or nullptr
-    const struct { const char* road; std::string launcher, arguments; bool gameSemaphore, secondLauncher; const char* box; bool restored; } rows[] = {
+    // the one box answered, or nullptr; the uninstall declined is cancelled by the user
+    const struct { const char* road; std::string launcher, arguments; bool gameSemaphore, secondLauncher; const char* box; bool restored; DWORD exitCode = 0; } rows[] = {
         {"game running: its window is restored", disc, "", true, false, nullptr, true},
-        {"uninstall comes first", disc, "-noautoplay -uninstall", true, false, "[Uninstall] No", false},
+        {"uninstall comes first", disc, "-noautoplay -uninstall", true, false, "[Uninstall] No", false, 1602},
         {"uninstall in capitals is no switch", disc, "-UNINSTALL", true, false, nullptr, true},
         {"no marker: the stub asks for the disc", "C:\\thundra-e2e\\nomarker\\Thundra.exe", "", true, false, "[Thundra] Cancel", false},
         {"second launcher ends before the game test", disc, "", true, true, nullptr, false},
@@ -38,7 +38,7 @@ TEST_F(E2E, PrecedenceOfTheModes)
         RobotRun run = RunWithRobot("\"" + row.launcher + "\" " + row.arguments, "C:\\windows",
                                     {{"Thundra", "Please insert the Thundra disc.", "Cancel"}, {"Uninstall", "Remove Thundra?", "No"},
                                      {"Our Apologies", "The command line is too long.", "OK"}, {"Thundra", "", "Exit"}});
-        EXPECT_EQ(0u, run.exitCode);
+        EXPECT_EQ(row.exitCode, run.exitCode);
         EXPECT_EQ(row.box ? std::vector<std::string>{row.box} : std::vector<std::string>{}, Answers(run));
         EXPECT_EQ(row.restored, !IsIconic(window));
         DestroyWindow(window);

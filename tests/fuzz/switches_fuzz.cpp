@@ -1,5 +1,6 @@
 // Any command line: taking a switch removes exactly its first occurrence,
-// or changes nothing.
+// or changes nothing; reading Setup's switches only blanks words out of it,
+// and leaves the game's line as it is.
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
@@ -24,6 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (before.find(sw) != std::string::npos)
         expected.erase(before.find(sw), strlen(sw));
     if (found != (before.find(sw) != std::string::npos) || expected != line)
+        abort();
+
+    memcpy(line, before.c_str(), before.size() + 1);
+    SetupChoices choices;
+    char refused[CommandLineSize];
+    SwitchesRead read = ReadSetupSwitches(line, &choices, refused);
+    for (size_t at = 0; at <= before.size(); ++at)
+        if (line[at] != before[at] && (line[at] != ' ' || read == SwitchesRead::ForTheGame))
+            abort();
+    if (strnlen(choices.dataDir, PathSize) == PathSize || strnlen(choices.log, PathSize) == PathSize ||
+        (read == SwitchesRead::Refused && strnlen(refused, CommandLineSize) == CommandLineSize))
         abort();
     return 0;
 }

@@ -72,7 +72,8 @@ bool Poll(DWORD threadId, const std::vector<RobotRule>& script, std::vector<bool
         }
         size_t rule = script.size();
         for (size_t i = 0; i < script.size() && (rule == script.size() || used[rule]); ++i)
-            if (script[i].caption == box.caption && box.text.compare(0, script[i].textPrefix.size(), script[i].textPrefix) == 0)
+            if ((script[i].caption == box.caption || (script[i].caption.back() == '*' && box.caption.rfind(script[i].caption.substr(0, script[i].caption.size() - 1), 0) == 0)) &&
+                box.text.compare(0, script[i].textPrefix.size(), script[i].textPrefix) == 0)
                 rule = i;
         if (rule < script.size()) {
             used[rule] = true;

@@ -11,7 +11,7 @@
 #include <vector>
 
 struct RobotRule {
-    std::string caption;
+    std::string caption;      // "Name*": any caption that starts with Name
     std::string textPrefix;   // matches a box whose text starts with this
     // Steps separated by '|': "Name" clicks the button of that text (without
     // '&'; "Yes" and "OK" also IDYES and IDOK, which a Japanese Windows
