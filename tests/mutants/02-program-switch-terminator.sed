@@ -1,3 +1,3 @@
 # taking a switch leaves the old tail behind
 # file: program/switches.cpp
-14s/ + length) + 1)/ + length))/
+20s/ + length) + 1)/ + length))/

@@ -1,3 +1,3 @@
 # the stub starts the disc's Launcher without -noautoplay
 # file: program/disc_search.cpp
-42s/\\"%s\\" %s %s", launcher, NoAutoplaySwitch,/\\"%s\\" %s", launcher,/
+43s/\\"%s\\" %s %s", launcher, NoAutoplaySwitch,/\\"%s\\" %s", launcher,/

@@ -1,3 +1,3 @@
 # the 260 MB threshold off by one unit (261 MB)
 # file: setup/file_engine.cpp
-23s/272629760/273678336/
+25s/272629760/273678336/

@@ -1,3 +1,3 @@
 # the uninstall entry left behind
 # file: setup/uninstall.cpp
-59{/UnregisterUninstall();/d}
+61{/UnregisterUninstall();/d}

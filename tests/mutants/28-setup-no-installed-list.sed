@@ -1,3 +1,3 @@
 # the uninstall does not look for the list in the data directory
 # file: setup/remove_mode.cpp
-64s/LoadChecksumList(table, \&count, directory)/LoadChecksumList(table, \&count, nullptr)/
+65s/LoadChecksumList(table, \&count, directory)/LoadChecksumList(table, \&count, nullptr)/

@@ -1,3 +1,3 @@
 # common.res written in the list's order, not last
 # file: setup/file_engine.cpp
-153s/if (FileRank(table\[i\].name) == rank)/if (rank == 0)/
+155s/if (FileRank(table\[i\].name) == rank)/if (rank == 0)/

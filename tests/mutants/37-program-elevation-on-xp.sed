@@ -1,3 +1,3 @@
 # Windows XP asked for an elevated copy it can't give
 # file: program/elevation.cpp
-19s/version.dwMajorVersion < 6/version.dwMajorVersion < 5/
+20s/version.dwMajorVersion < 6/version.dwMajorVersion < 5/

@@ -1,3 +1,3 @@
 # the Apps list offers a Modify the uninstaller can't do
 # file: setup/shortcuts.cpp
-288s/{"NoModify", 1}/{"NoModify", 0}/
+291s/{"NoModify", 1}/{"NoModify", 0}/

@@ -1,3 +1,3 @@
 # a file's real place not read from its handle
 # file: setup/data_folder.cpp
-155s/if (HeldPlace\[0\] == .\\0.)/if (true)/
+156s/if (HeldPlace\[0\] == .\\0.)/if (true)/

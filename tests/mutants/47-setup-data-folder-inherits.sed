@@ -1,3 +1,3 @@
 # a folder Setup makes inherits what its parent lets users do
 # file: setup/data_folder.cpp
-35s/"D:PAI/"D:AI/
+36s/"D:PAI/"D:AI/

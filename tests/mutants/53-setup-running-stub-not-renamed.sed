@@ -1,3 +1,3 @@
 # the running stub left under its name for the restart to delete
 # file: setup/uninstall.cpp
-33s/if (IsWindowsNT() \&\& FormatInto/if (!IsWindowsNT() \&\& FormatInto/
+35s/if (IsWindowsNT() \&\& FormatInto/if (!IsWindowsNT() \&\& FormatInto/

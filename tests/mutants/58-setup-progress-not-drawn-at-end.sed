@@ -1,3 +1,3 @@
 # the progress dialog is left as its last frame showed it, short of the end
 # file: setup/file_engine.cpp
-157s/^    DrawProgress();$/    (void)0;/
+159s/^    DrawProgress();$/    (void)0;/

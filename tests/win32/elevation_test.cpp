@@ -3,14 +3,16 @@
 // whose copy ends once the test has seen the menu disabled.
 #include "program/elevation.h"
 
+#include "base/messages.h"
+
 #include <tuple>
 
 #include "platform_fixture.h"
 
 namespace {
 
-// error: of the runas start; 0: it starts
-struct Machine { DWORD platform, major; BOOL elevated; DWORD error; } Now;
+// error: of the runas start; 0: it starts, and its copy ends with copyExit
+struct Machine { DWORD platform, major; BOOL elevated; DWORD error, copyExit = 0; } Now;
 std::string Started;
 bool SeenDisabled;
 std::thread Copy;
@@ -29,14 +31,22 @@ BOOL WINAPI Execute(SHELLEXECUTEINFOA* execute)
     SetLastError(Now.error);
     if (Now.error != 0)
         return FALSE;
-    // The copy ends once the menu was seen disabled (at most 10 s); the code under test closes the handle.
-    HANDLE copy = execute->hProcess = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    // The copy, a process that ends with its exit code, runs once the menu was seen disabled (at most 10 s);
+    // the code under test closes its handle.
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION copy = {};
+    std::string line = "cmd.exe /c exit " + std::to_string(Now.copyExit);
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup, &copy))
+        return FALSE;
+    execute->hProcess = copy.hProcess;
     HWND owner = execute->hwnd;
     Copy = std::thread([=] {
         for (int i = 0; i < 1000 && IsWindowEnabled(owner); ++i)
             Sleep(10);
         SeenDisabled = !IsWindowEnabled(owner);
-        SetEvent(copy);
+        ResumeThread(copy.hThread);
+        CloseHandle(copy.hThread);
     });
     return TRUE;
 }
@@ -50,14 +60,15 @@ TEST_F(PlatformTest, SetupAndTheUninstallStartAnElevatedCopyWhereWindowsAsks)
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     GetCurrentDirectoryA(MAX_PATH, directory);
     HWND menu = CreateWindowA("STATIC", "menu", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const struct { const char* what; Machine machine; const char* action; bool handedOver; std::vector<std::string> boxes; } rows[] = {
-        {"Windows 10, not elevated: runas, the menu disabled until the copy ends", {2, 10, FALSE, 0}, "-setup", true, {}},
-        {"the uninstall likewise", {2, 6, FALSE, 0}, "-uninstall", true, {}},
-        {"declined at the prompt: nothing more", {2, 10, FALSE, ERROR_CANCELLED}, "-setup", true, {}},
-        {"any other failure is said", {2, 10, FALSE, ERROR_FILE_NOT_FOUND}, "-setup", true, {"[Our Apologies] Can't start Thundra with an administrator's rights (error 2)."}},
-        {"Windows 10, elevated: straight on", {2, 10, TRUE, 0}, "-setup", false, {}},
-        {"Windows XP: straight on", {2, 5, FALSE, 0}, "-setup", false, {}},
-        {"Windows 98: straight on", {1, 4, FALSE, 0}, "-uninstall", false, {}},
+    // exitCode: the run's, the copy's when it ran
+    const struct { const char* what; Machine machine; const char* action; bool handedOver; std::vector<std::string> boxes; DWORD exitCode; } rows[] = {
+        {"Windows 10, not elevated: runas, the menu disabled until the copy ends", {2, 10, FALSE, 0, 1603}, "-setup -silent -dir \"D:\\My Games\"", true, {}, 1603},
+        {"the uninstall likewise", {2, 6, FALSE, 0, 0}, "-uninstall", true, {}, 0},
+        {"declined at the prompt: nothing more", {2, 10, FALSE, ERROR_CANCELLED}, "-setup", true, {}, 1602},
+        {"any other failure is said", {2, 10, FALSE, ERROR_FILE_NOT_FOUND}, "-setup", true, {"[Our Apologies] Can't start Thundra with an administrator's rights (error 2)."}, 1603},
+        {"Windows 10, elevated: straight on", {2, 10, TRUE, 0}, "-setup", false, {}, 0},
+        {"Windows XP: straight on", {2, 5, FALSE, 0}, "-setup", false, {}, 0},
+        {"Windows 98: straight on", {1, 4, FALSE, 0}, "-uninstall", false, {}, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -65,6 +76,7 @@ TEST_F(PlatformTest, SetupAndTheUninstallStartAnElevatedCopyWhereWindowsAsks)
         Started.clear();
         ShownBoxes.clear();
         SeenDisabled = false;
+        ExitCode = 0;
         EXPECT_EQ(row.handedOver, HandOverToElevatedCopy(menu, row.action));
         if (Copy.joinable())
             Copy.join();
@@ -72,6 +84,7 @@ TEST_F(PlatformTest, SetupAndTheUninstallStartAnElevatedCopyWhereWindowsAsks)
         EXPECT_EQ(row.handedOver && row.machine.error == 0, SeenDisabled);
         EXPECT_TRUE(IsWindowEnabled(menu));
         EXPECT_EQ(row.boxes, ShownBoxes);
+        EXPECT_EQ(row.exitCode, ExitCode);
     }
     DestroyWindow(menu);
 }

@@ -1,0 +1,3 @@
+# nobody at the keyboard answers No to every question
+# file: base/messages.cpp
+28s/IDYES : IDCANCEL/IDNO : IDCANCEL/
