@@ -56,17 +56,18 @@ TEST_F(E2E, NobodyAtTheKeyboardIsToldByTheExitCode)
     const std::vector<std::string> names = WriteGameData(Disc(), 6, 8 << 20), before = MachineState();   // large enough that each stays a while as it is written
     const std::string logSwitch = " -log \"" + Temp("setup.log") + "\"";
     RobotRun whileMenu;
-    // what: the road; arguments; windows the robot sees; exit code; a line the log holds
-    const struct { const char* what; std::string arguments; std::vector<std::string> seen; DWORD exitCode; std::string logged; } rows[] = {
+    // what: the road; arguments; windows the robot sees; exit code; a line the log holds; the progress dialog's answer
+    const struct { const char* what; std::string arguments; std::vector<std::string> seen; DWORD exitCode; std::string logged; const char* progress = ""; } rows[] = {
         {"too little room", "-setup -silent -dir S:\\Thundra", {}, 112, "[Our Apologies] Thundra requires 260 MB of disk space This disk has 8 MB free"},
         {"a bad switch", "-setup -silent -links sideways", {}, 87, "[Our Apologies] Bad switch or value: -links sideways"},
         {"a bad switch, someone at the keyboard", "-setup -dir C:\\Games", {"[Our Apologies] Bad switch or value: -dir"}, 87, "Exit code 87"},
+        {"with progress, cancelled", "-setup -passive", {"[Installing files...] File:\nTotal:"}, 1602, "Exit code 1602", "Cancel"},
         {"with progress", "-setup -passive", {"[Installing files...] File:\nTotal:"}, 0, "Exit code 0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ASSERT_TRUE(row.exitCode != 112 || RunOnHost("fallocate -l 262M " + HostPath("S:\\ballast")));
-        RobotRun run = Launch(row.arguments + logSwitch, {{"Our Apologies", "", "OK"}, {"Installing files...*", "", ""}});
+        RobotRun run = Launch(row.arguments + logSwitch, {{"Our Apologies", "", "OK"}, {"Installing files...*", "", row.progress}});
         EXPECT_EQ(row.exitCode, run.exitCode);
         EXPECT_EQ(row.seen, Seen(run));
         EXPECT_TRUE(Logged(ReadTextFile(Temp("setup.log")), row.logged)) << ReadTextFile(Temp("setup.log"));
@@ -87,8 +88,8 @@ TEST_F(E2E, NobodyAtTheKeyboardIsToldByTheExitCode)
     EXPECT_TRUE(Logged(ReadTextFile(Temp("setup.log")), "Another Thundra Launcher or Setup is running."));
 
     // Killed midway: the log ends with the last step done, and each copy it names is whole.
-    RobotRun cut = Launch("-setup -silent" + logSwitch, {}, [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return Exists(DefaultDataDir + std::string("d4.dat")); });
-    EXPECT_EQ(RobotKilled, cut.exitCode);
+    RobotRun cut = Launch("-setup -silent" + logSwitch, {}, [&](const PROCESS_INFORMATION&, const std::vector<RobotBox>&) { return Exists(DefaultDataDir + std::string("d1.dat")); });
+    ASSERT_EQ(RobotKilled, cut.exitCode) << "the run ended before the kill";
     const std::string log = ReadTextFile(Temp("setup.log"));
     ASSERT_GT(log.size(), 8u);
     EXPECT_EQ(": done\r\n", log.substr(log.size() - 8)) << log;
