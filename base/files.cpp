@@ -40,7 +40,17 @@ bool IsLeadByte(unsigned char byte)
 bool ReplaceWithFile(const char* from, const char* to)
 {
     if (IsWindowsNT())
-        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-    DeleteFileA(to);
-    return MoveFileA(from, to) != FALSE;
+        return Sys.MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    Sys.DeleteFileA(to);
+    return Sys.MoveFileA(from, to) != FALSE;
+}
+
+bool FlushFileNamed(const char* path)
+{
+    HANDLE file = Sys.CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool flushed = Sys.FlushFileBuffers(file) != FALSE;
+    CloseHandle(file);
+    return flushed;
 }

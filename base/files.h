@@ -12,3 +12,7 @@ bool GetModuleDirectory(char* buf, unsigned size);
 // through to the disk before it returns; the 95 family has no replacing
 // rename, so to is deleted first.
 bool ReplaceWithFile(const char* from, const char* to);
+
+// Flushes a file written by another call (CopyFileA, say) to the disk;
+// false when it can't be.
+bool FlushFileNamed(const char* path);

@@ -1,5 +1,18 @@
 #include "base/platform.h"
 
+static BOOL WINAPI DeleteOpenFile(HANDLE file)
+{
+    using SetInformation = BOOL(WINAPI*)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD);
+    auto setInformation = ProcAs<SetInformation>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetFileInformationByHandle"));
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    return setInformation != nullptr && setInformation(file, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
+static HRESULT WINAPI SaveLink(IPersistFile* link, LPCOLESTR path)
+{
+    return link->Save(path, TRUE);
+}
+
 const SystemCalls RealSystemCalls = {
     GetVersionExA,
     GlobalMemoryStatus,
@@ -20,6 +33,15 @@ const SystemCalls RealSystemCalls = {
     RegDeleteKeyA,
     RegCreateKeyExA,
     RegSetValueExA,
+    RegFlushKey,
+    FlushFileBuffers,
+    DeleteFileA,
+    MoveFileA,
+    MoveFileExA,
+    SetFileAttributesA,
+    RemoveDirectoryA,
+    DeleteOpenFile,
+    SaveLink,
     MessageBeep,
     SHBrowseForFolderA,
     SHGetPathFromIDListA,
@@ -30,7 +52,12 @@ const SystemCalls RealSystemCalls = {
     GetTickCount,
 };
 
-SystemCalls Sys = RealSystemCalls;
+SystemCalls Sys;
+
+void UseRealSystemCalls()
+{
+    Sys = RealSystemCalls;
+}
 
 bool IsWindowsNT()
 {

@@ -23,8 +23,9 @@ struct SystemCalls {
     FARPROC(WINAPI* GetProcAddress)(HMODULE module, LPCSTR name);
     // Never called for real in a test: it ends every program of the session.
     BOOL(WINAPI* ExitWindowsEx)(UINT flags, DWORD reason);
-    // The installer's files and registry, for injecting read, write and
-    // creation failures.
+    // Every call by which Setup and the uninstall read what a test steers
+    // or change the machine: files, folders, the registry, links and the
+    // deletions left to the restart. A test counts, fails and cuts each.
     HANDLE(WINAPI* CreateFileA)(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                                 DWORD disposition, DWORD flags, HANDLE templateFile);
     BOOL(WINAPI* ReadFile)(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped);
@@ -38,6 +39,17 @@ struct SystemCalls {
                                      LPDWORD disposition);
     LSTATUS(WINAPI* RegSetValueExA)(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                                     DWORD size);
+    LSTATUS(WINAPI* RegFlushKey)(HKEY key);
+    BOOL(WINAPI* FlushFileBuffers)(HANDLE file);
+    BOOL(WINAPI* DeleteFileA)(LPCSTR path);
+    BOOL(WINAPI* MoveFileA)(LPCSTR from, LPCSTR to);
+    BOOL(WINAPI* MoveFileExA)(LPCSTR from, LPCSTR to, DWORD flags);
+    BOOL(WINAPI* SetFileAttributesA)(LPCSTR path, DWORD attributes);
+    BOOL(WINAPI* RemoveDirectoryA)(LPCSTR path);
+    // Deletes the file a handle holds (Vista and later: false before).
+    BOOL(WINAPI* DeleteOpenFile)(HANDLE file);
+    // Saves a shell link to its file.
+    HRESULT(WINAPI* SaveLink)(IPersistFile* link, LPCOLESTR path);
     // The install path dialog's beep and folder picker.
     BOOL(WINAPI* MessageBeep)(UINT type);
     PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info);
@@ -52,7 +64,10 @@ struct SystemCalls {
     DWORD(WINAPI* GetTickCount)();
 };
 
+// Filled with the real functions by UseRealSystemCalls, before anything
+// else runs: a table of its own would cost the exe a section.
 extern SystemCalls Sys;
+void UseRealSystemCalls();
 
 // An entry found by GetProcAddress, as the function type it really has.
 template <typename Function>

@@ -5,7 +5,7 @@
 #include "base/messages.h"
 #include "base/platform.h"
 
-static HANDLE RunLog = INVALID_HANDLE_VALUE;
+static HANDLE RunLog;   // null when none is open
 
 bool OpenRunLog(const char* path, bool append)
 {
@@ -14,13 +14,14 @@ bool OpenRunLog(const char* path, bool append)
                              append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_FLAG_WRITE_THROUGH, nullptr);
     if (RunLog != INVALID_HANDLE_VALUE)
         return true;
+    RunLog = nullptr;
     ShowFatal("Can't write the log %s (error %lu)", path, GetLastError());
     return false;
 }
 
 void LogLine(const char* format, ...)
 {
-    if (RunLog == INVALID_HANDLE_VALUE)
+    if (RunLog == nullptr)
         return;
     char line[1024];
     va_list args;
@@ -68,7 +69,7 @@ bool LogResult(const char* step, const char* object, BOOL succeeded)
 
 bool DeleteLogged(const char* path)
 {
-    if (!DeleteFileA(path))
+    if (!Sys.DeleteFileA(path))
         return false;
     LogStep("Delete", path, 0);
     return true;
@@ -76,7 +77,7 @@ bool DeleteLogged(const char* path)
 
 bool RemoveFolderLogged(const char* path)
 {
-    if (!RemoveDirectoryA(path))
+    if (!Sys.RemoveDirectoryA(path))
         return false;
     LogStep("Remove folder", path, 0);
     return true;

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <stdlib.h>
 
+#include "base/platform.h"
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int);
 
 // The command line after the program's own name, quoted or not, and the
@@ -23,6 +25,7 @@ static char* SkipProgramName(char* line)
 // The entry point the linker is given.
 extern "C" void WinMainCRTStartup()
 {
+    UseRealSystemCalls();
     // The run-time's exit, so that its exit handlers run as on every other end.
     exit(WinMain(GetModuleHandleA(nullptr), nullptr, SkipProgramName(GetCommandLineA()), SW_SHOWDEFAULT));
 }

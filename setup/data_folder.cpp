@@ -232,14 +232,11 @@ HANDLE CreateInDataFolder(const char* path, bool* refused)
 
 bool DiscardFile(HANDLE file, const char* path)
 {
-    using SetInformation = BOOL(WINAPI*)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD);
-    auto setInformation = LookUpProc<SetInformation>("kernel32.dll", "SetFileInformationByHandle");
-    FILE_DISPOSITION_INFO disposition = {TRUE};
-    bool disposed = setInformation != nullptr && setInformation(file, FileDispositionInfo, &disposition, sizeof disposition);
+    bool disposed = Sys.DeleteOpenFile(file) != FALSE;
     CloseHandle(file);
     // Before Vista by name, once closed: the last name is not followed, and
     // the folder is held.
-    bool gone = disposed || (path != nullptr && DeleteFileA(path));
+    bool gone = disposed || (path != nullptr && Sys.DeleteFileA(path));
     if (gone && path != nullptr)
         LogStep("Delete", path, 0);
     return gone;

@@ -74,7 +74,7 @@ static bool RecordDataDirectory(char* path)
         return false;
     }
     bool set = SetRegistryText(key, ProductKey, DataDirectoryValue, path);
-    RegFlushKey(key);
+    Sys.RegFlushKey(key);
     RegCloseKey(key);
     if (!set) {
         ShowFatal("Can't set registry value");

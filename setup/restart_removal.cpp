@@ -24,7 +24,7 @@ static bool LoadWininit(char* file, DWORD* size)
     *size = 0;
     if (length == 0 || length >= PathSize || !AppendInto(file, PathSize, "\\wininit.ini"))
         return false;
-    HANDLE in = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE in = Sys.CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (in != INVALID_HANDLE_VALUE) {
         bool read = ReadFile(in, Wininit, WininitSize - 1, size, nullptr) && GetFileSize(in, nullptr) == *size;
         CloseHandle(in);
@@ -38,13 +38,13 @@ static bool LoadWininit(char* file, DWORD* size)
 // Writes wininit.ini anew: Wininit up to split, inserted, the rest from resume.
 static bool StoreWininit(const char* file, DWORD size, DWORD split, const char* inserted, DWORD resume)
 {
-    HANDLE out = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE out = Sys.CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE)
         return false;
     DWORD insertedSize = static_cast<DWORD>(strlen(inserted)), written[3] = {};
-    bool whole = WriteFile(out, Wininit, split, &written[0], nullptr) &&
-                 WriteFile(out, inserted, insertedSize, &written[1], nullptr) &&
-                 WriteFile(out, Wininit + resume, size - resume, &written[2], nullptr) &&
+    bool whole = Sys.WriteFile(out, Wininit, split, &written[0], nullptr) &&
+                 Sys.WriteFile(out, inserted, insertedSize, &written[1], nullptr) &&
+                 Sys.WriteFile(out, Wininit + resume, size - resume, &written[2], nullptr) &&
                  written[0] + written[1] + written[2] == split + insertedSize + size - resume;
     CloseHandle(out);
     return whole;
@@ -90,7 +90,7 @@ void CancelDeletionAtRestart(const char* path)
 static bool ScheduleDeletion(const char* path)
 {
     if (IsWindowsNT())
-        return MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+        return Sys.MoveFileExA(path, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
     DWORD attributes = GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return false;

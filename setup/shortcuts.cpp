@@ -58,7 +58,7 @@ HRESULT CreateShortcut(const char* target, const char* linkFile, const char* des
     if (MultiByteToWideChar(CP_ACP, 0, linkFile, -1, widePath, std::size(widePath)) == 0)
         status = E_INVALIDARG;
     else
-        status = file->Save(widePath, TRUE);
+        status = Sys.SaveLink(file, widePath);
     LogStep("Make link", linkFile, FAILED(status) ? static_cast<DWORD>(status) : 0);
     if (FAILED(status))
         ShowFatal("Save(%s) failed", linkFile);
@@ -215,15 +215,16 @@ bool CopyStub()
         launcher[0] = '\0';
     const char* stub = GetStubPath();
     char working[PathSize];
-    SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
-    // Written under a working name and renamed once whole: a copy cut short
-    // never passes for a stub.
+    Sys.SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
+    // Written under a working name, and renamed once whole and on the disk:
+    // a copy cut short, or lost with the power, never passes for a stub.
     if (!LogResult("Copy the Launcher to", stub, launcher[0] != '\0' && GetPartialStubPath(working) &&
-                                                 Sys.CopyFileA(launcher, working, FALSE) && ReplaceWithFile(working, stub))) {
+                                                 Sys.CopyFileA(launcher, working, FALSE) && FlushFileNamed(working) &&
+                                                 ReplaceWithFile(working, stub))) {
         ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
         return false;
     }
-    SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
+    Sys.SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
     CancelDeletionAtRestart(stub);
     return true;
 }
@@ -315,7 +316,7 @@ void RegisterUninstall(bool onHardDisk)
     else
         SetEntryDetails(key, onHardDisk);
     // On the disk before Setup says it succeeded.
-    RegFlushKey(key);
+    Sys.RegFlushKey(key);
     RegCloseKey(key);
 }
 

@@ -33,7 +33,7 @@ static void RemoveStub()
     if (!FileExists(stub))
         return;
     if (IsWindowsNT() && FormatInto(removed, std::size(removed), "%s%s", stub, RemovedSuffix) &&
-        LogResult("Rename", stub, MoveFileExA(stub, removed, MOVEFILE_REPLACE_EXISTING)))
+        LogResult("Rename", stub, Sys.MoveFileExA(stub, removed, MOVEFILE_REPLACE_EXISTING)))
         stub = removed;
     if (!DeleteAtRestart(stub))
         return;

@@ -10,8 +10,6 @@
 
 constexpr DWORD ChunkSize = 262144;
 
-bool FlushWhenWritten = true;
-
 // One buffer serves every chunk of every file.
 static unsigned char ChunkBuffer[ChunkSize];
 
@@ -83,8 +81,7 @@ bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expe
         return false;
     }
     // On the disk before common.res takes its name, whatever cuts the power.
-    if (FlushWhenWritten)
-        FlushFileBuffers(out);
+    Sys.FlushFileBuffers(out);
     CloseHandle(out);
     if (expected != 0 && checksum != expected) {
         ShowFatal("Bad checksum (%x != %x)", checksum, expected);

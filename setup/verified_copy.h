@@ -11,6 +11,3 @@
 // destination is deleted.
 bool CopyVerifiedFile(const char* source, const char* destination, uint32_t expected);
 
-// Each copy is flushed to the disk before it counts (true); the benchmark
-// turns it off to show what that costs.
-extern bool FlushWhenWritten;

@@ -2,6 +2,9 @@
 
 #include "base/messages.h"
 
+// The Launcher's start-up fills the table; here it is filled before any test.
+static const bool RealCallsInUse = (UseRealSystemCalls(), true);
+
 std::vector<std::string> ShownBoxes;
 std::deque<int> BoxAnswers;
 DWORD FreeBytes;
