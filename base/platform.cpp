@@ -46,6 +46,7 @@ const SystemCalls RealSystemCalls = {
     SHBrowseForFolderA,
     SHGetPathFromIDListA,
     SHGetSpecialFolderLocation,
+    DialogBoxParamA,
     ShellExecuteExA,
     GetLogicalDriveStringsA,
     GetDriveTypeA,

@@ -55,6 +55,8 @@ struct SystemCalls {
     PIDLIST_ABSOLUTE(WINAPI* SHBrowseForFolderA)(LPBROWSEINFOA info);
     BOOL(WINAPI* SHGetPathFromIDListA)(PCIDLIST_ABSOLUTE list, LPSTR path);
     HRESULT(WINAPI* SHGetSpecialFolderLocation)(HWND owner, int folder, PIDLIST_ABSOLUTE* list);
+    // The install path dialog, which a test answers.
+    INT_PTR(WINAPI* DialogBoxParamA)(HINSTANCE instance, LPCSTR name, HWND owner, DLGPROC procedure, LPARAM parameter);
     // Setup and the uninstall started again with an administrator's rights.
     BOOL(WINAPI* ShellExecuteExA)(SHELLEXECUTEINFOA* execute);
     // The drives the stub looks through for the disc.

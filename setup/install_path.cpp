@@ -21,7 +21,7 @@ static char* CallerPath;
 
 bool AskInstallPath(HWND owner, char* path)
 {
-    return DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(IDD_INSTALL_PATH), owner, InstallPathProc,
+    return Sys.DialogBoxParamA(SetupInstance, MAKEINTRESOURCEA(IDD_INSTALL_PATH), owner, InstallPathProc,
                            reinterpret_cast<LPARAM>(path)) == IDOK;
 }
 

@@ -48,6 +48,16 @@ void CenterWindow(HWND window)
                width, height, TRUE);
 }
 
+bool RunChosenDiskUsage(HWND progress, bool hardDisk)
+{
+    bool installed = IsHardDiskInstall();
+    // A stored folder without a whole install is what one cut short left:
+    // kept on the CD, it is cleared rather than left to fill the disk.
+    char stored[PathSize];
+    bool leftover = !hardDisk && !installed && GetDataDir(stored);
+    return (hardDisk == installed && !leftover) || RunFileEngine(progress, InstallPath, !hardDisk);
+}
+
 void ReconcileShortcuts(bool startMenu, bool desktop)
 {
     bool hardDisk = IsHardDiskInstall(), keep = hardDisk;
@@ -98,13 +108,7 @@ INT_PTR CALLBACK SetupOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         // inside its modal loop, and pumps messages itself.
         if (InstallBusy && wParam == MSGF_DIALOGBOX) {
             HWND progress = reinterpret_cast<HWND>(lParam);
-            bool hardDisk = IsDlgButtonChecked(dialog, IDC_HARD_DISK) == BST_CHECKED, installed = IsHardDiskInstall();
-            // A stored folder without a whole install is what one cut short
-            // left: kept on the CD, it is cleared rather than left to fill the disk.
-            char stored[PathSize];
-            bool leftover = !hardDisk && !installed && GetDataDir(stored);
-            bool done = (hardDisk == installed && !leftover) || RunFileEngine(progress, InstallPath, !hardDisk);
-            EndDialog(progress, done ? 1 : 2);
+            EndDialog(progress, RunChosenDiskUsage(progress, IsDlgButtonChecked(dialog, IDC_HARD_DISK) == BST_CHECKED) ? 1 : 2);
         }
         return 0;
     case WM_COMMAND:

@@ -12,6 +12,11 @@ bool IsHardDiskInstall();
 
 void CenterWindow(HWND window);
 
+// The disk work of the choice, inside its progress dialog: the engine runs
+// when the choice differs from the machine, or to clear what a cut-short
+// install left. True when the machine holds the choice.
+bool RunChosenDiskUsage(HWND progress, bool hardDisk);
+
 // After a run that succeeded: links, stub and uninstall entry in line with
 // the choice. Each step goes on whatever became of the one before.
 void ReconcileShortcuts(bool startMenu, bool desktop);

@@ -35,7 +35,7 @@ void RunUnattendedSetup(HINSTANCE instance, const SetupChoices& choices)
                                         : nullptr;
         if (progress != nullptr)
             ShowWindow(progress, SW_SHOW);
-        done = done || RunFileEngine(progress, InstallPath, false);
+        done = RunChosenDiskUsage(progress, true);
         if (progress != nullptr)
             DestroyWindow(progress);
         if (done)
