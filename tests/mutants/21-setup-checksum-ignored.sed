@@ -1,3 +1,3 @@
 # a file with a bad checksum is installed
 # file: setup/verified_copy.cpp
-89s/expected != 0/expected == 0/
+86s/expected != 0/expected == 0/

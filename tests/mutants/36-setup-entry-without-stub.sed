@@ -1,3 +1,3 @@
 # the uninstall entry written without its stub
 # file: setup/shortcuts.cpp
-299s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
+300s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/

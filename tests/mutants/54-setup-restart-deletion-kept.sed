@@ -1,3 +1,3 @@
 # the 95 family's restart deletion of the stub Setup writes again kept
 # file: setup/shortcuts.cpp
-227s/CancelDeletionAtRestart(stub);/;/
+228s/CancelDeletionAtRestart(stub);/;/
