@@ -63,7 +63,8 @@ void ReconcileShortcuts(bool startMenu, bool desktop)
     bool hardDisk = IsHardDiskInstall(), keep = hardDisk;
     if (startMenu) {
         keep = true;
-        if (!StartMenuLinkExists()) {
+        // Both: a cut between the two would leave the uninstall link missing for good.
+        if (!StartMenuLinkExists(true)) {
             CopyStub();
             CreateStartMenuLinks();
         }

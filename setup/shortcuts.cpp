@@ -119,12 +119,15 @@ static bool LinkPath(char* path, const char* folder, const char* name)
     return folder != nullptr && FormatInto(path, PathSize, "%s\\%s", folder, name);
 }
 
-bool StartMenuLinkExists()
+bool StartMenuLinkExists(bool whole)
 {
     char path[PathSize];
-    for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
-        if (LinkPath(path, GetStartMenuDir(place), GameLinkName) && FileExists(path))
+    for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn}) {
+        const char* folder = GetStartMenuDir(place);
+        if (LinkPath(path, folder, GameLinkName) && FileExists(path) &&
+            (!whole || (LinkPath(path, folder, UninstallLinkName) && FileExists(path))))
             return true;
+    }
     return false;
 }
 

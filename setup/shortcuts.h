@@ -18,8 +18,8 @@ const char* GetStartMenuDir(LinkPlace place = LinkPlace::Made);
 const char* GetDesktopDir(LinkPlace place = LinkPlace::Made);
 const char* GetStubPath();
 
-// The game link in either place.
-bool StartMenuLinkExists();
+// The game link in either place; whole: with the uninstall link beside it.
+bool StartMenuLinkExists(bool whole = false);
 bool DesktopLinkExists();
 void CreateStartMenuLinks();
 void CreateDesktopLink();

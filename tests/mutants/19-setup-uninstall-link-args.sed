@@ -1,3 +1,3 @@
 # the uninstall link written without its arguments
 # file: setup/shortcuts.cpp
-165s/UninstallSwitch/nullptr/
+168s/UninstallSwitch/nullptr/

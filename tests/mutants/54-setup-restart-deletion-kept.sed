@@ -1,3 +1,3 @@
 # the 95 family's restart deletion of the stub Setup writes again kept
 # file: setup/shortcuts.cpp
-228s/CancelDeletionAtRestart(stub);/;/
+231s/CancelDeletionAtRestart(stub);/;/

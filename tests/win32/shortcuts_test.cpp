@@ -4,6 +4,7 @@
 // leaves, and where DLLs come from.
 #include "crashreport/crash_report.h"
 #include "setup/product_key.h"
+#include "setup/setup_options.h"
 #include "setup/setup_state.h"
 #include "setup/shortcuts.h"
 
@@ -49,6 +50,14 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
     }
     EXPECT_EQ("all\\desktop\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk "
               "user\\desktop\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk ", linksThere());
+    // A cut between the two links: Setup again makes the one missing.
+    for (const char* whose : {"all", "user"})
+        ASSERT_TRUE(DeleteFileA(("C:\\thundra-links\\" + std::string(whose) + "\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk").c_str()));
+    SetupInstance = GetModuleHandleA(nullptr);
+    ReconcileShortcuts(true, true);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-links\\all\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk"));
+    UnregisterUninstall();
+    DeleteStub();
     RemoveStartMenuLinks();
     RemoveDesktopLink();
     EXPECT_EQ("", linksThere());
