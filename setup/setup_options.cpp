@@ -13,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "setup/directories.h"
 #include "setup/file_engine.h"
+#include "setup/product_key.h"
 #include "setup/remove_mode.h"
 #include "setup/setup_state.h"
 #include "setup/shortcuts.h"
@@ -64,11 +65,11 @@ void ReconcileShortcuts(bool startMenu, bool desktop)
     if (startMenu) {
         keep = true;
         // Both: a cut between the two would leave the uninstall link missing for good.
-        if (!StartMenuLinkExists(true)) {
+        if (!StartMenuLinkExists(StartMenuLinks::Both)) {
             CopyStub();
             CreateStartMenuLinks();
         }
-    } else if (StartMenuLinkExists()) {
+    } else if (StartMenuLinkExists(StartMenuLinks::Either)) {
         RemoveStartMenuLinks();
     }
     if (desktop) {
@@ -84,9 +85,11 @@ void ReconcileShortcuts(bool startMenu, bool desktop)
     if (keep) {
         RegisterUninstall(hardDisk);
     } else {
-        // The entry first: a cut between the two never leaves one that runs nothing.
+        // The entry first: a cut between the two never leaves one that runs
+        // nothing. The key last: a cut may have left the publisher's empty.
         UnregisterUninstall();
         DeleteStub();
+        DeleteProductKey();
     }
 }
 

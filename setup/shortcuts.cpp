@@ -119,13 +119,14 @@ static bool LinkPath(char* path, const char* folder, const char* name)
     return folder != nullptr && FormatInto(path, PathSize, "%s\\%s", folder, name);
 }
 
-bool StartMenuLinkExists(bool whole)
+bool StartMenuLinkExists(StartMenuLinks which)
 {
     char path[PathSize];
     for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn}) {
         const char* folder = GetStartMenuDir(place);
-        if (LinkPath(path, folder, GameLinkName) && FileExists(path) &&
-            (!whole || (LinkPath(path, folder, UninstallLinkName) && FileExists(path))))
+        bool game = LinkPath(path, folder, GameLinkName) && FileExists(path);
+        bool uninstall = LinkPath(path, folder, UninstallLinkName) && FileExists(path);
+        if (which == StartMenuLinks::Game ? game : which == StartMenuLinks::Both ? game && uninstall : game || uninstall)
             return true;
     }
     return false;

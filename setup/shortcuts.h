@@ -18,8 +18,11 @@ const char* GetStartMenuDir(LinkPlace place = LinkPlace::Made);
 const char* GetDesktopDir(LinkPlace place = LinkPlace::Made);
 const char* GetStubPath();
 
-// The game link in either place; whole: with the uninstall link beside it.
-bool StartMenuLinkExists(bool whole = false);
+// The Start-menu links in either place: the game link (what the options
+// dialog shows), both of them (nothing to make), or either of them
+// (something to remove: a cut may have left the uninstall link alone).
+enum class StartMenuLinks { Game, Both, Either };
+bool StartMenuLinkExists(StartMenuLinks which = StartMenuLinks::Game);
 bool DesktopLinkExists();
 void CreateStartMenuLinks();
 void CreateDesktopLink();

@@ -1,3 +1,3 @@
 # a hard-disk install without links loses its uninstall entry
 # file: setup/setup_options.cpp
-53s/IsHardDiskInstall()/false/
+64s/IsHardDiskInstall()/false/

@@ -1,3 +1,3 @@
 # the Apps list offers a Modify the uninstaller can't do
 # file: setup/shortcuts.cpp
-295s/{"NoModify", 1}/{"NoModify", 0}/
+296s/{"NoModify", 1}/{"NoModify", 0}/

@@ -1,3 +1,3 @@
 # the 95 family's restart deletion of the stub Setup writes again kept
 # file: setup/shortcuts.cpp
-231s/CancelDeletionAtRestart(stub);/;/
+232s/CancelDeletionAtRestart(stub);/;/

@@ -1,3 +1,3 @@
 # a Start menu whose uninstall link a cut left missing is taken for whole
 # file: setup/setup_options.cpp
-67s/StartMenuLinkExists(true)/StartMenuLinkExists()/
+68s/StartMenuLinkExists(StartMenuLinks::Both)/StartMenuLinkExists()/

@@ -56,11 +56,16 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
     SetupInstance = GetModuleHandleA(nullptr);
     ReconcileShortcuts(true, true);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-links\\all\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk"));
-    UnregisterUninstall();
-    DeleteStub();
-    RemoveStartMenuLinks();
-    RemoveDesktopLink();
+    // Kept on the CD, Setup removes what a cut left: the uninstall links alone, an empty publisher key.
+    for (const char* whose : {"all", "user"})
+        DeleteFileA(("C:\\thundra-links\\" + std::string(whose) + "\\programs\\Orvane\\Thundra\\Thundra.lnk").c_str());
+    HKEY publisher = nullptr;
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, "Software\\Orvane", &publisher));
+    RegCloseKey(publisher);
+    ReconcileShortcuts(false, false);
     EXPECT_EQ("", linksThere());
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Orvane", 0, KEY_READ, &publisher)) << "an empty publisher key stayed";
     // No link where the shell can't name the folder, and a box that says which.
     Unnamed = CSIDL_COMMON_DESKTOPDIRECTORY;
     CreateDesktopLink();
