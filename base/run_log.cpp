@@ -82,3 +82,16 @@ bool RemoveFolderLogged(const char* path)
     LogStep("Remove folder", path, 0);
     return true;
 }
+
+bool RemoveOrSay(const char* path, bool folder, bool say)
+{
+    if (folder ? RemoveFolderLogged(path) : DeleteLogged(path))
+        return true;
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_DIR_NOT_EMPTY)
+        return true;
+    LogStep(folder ? "Remove folder" : "Delete", path, error);
+    if (say)
+        ShowFatal("Can't remove %s", path);
+    return false;
+}

@@ -26,3 +26,8 @@ bool LogResult(const char* step, const char* object, BOOL succeeded);
 // the error stays for the caller.
 bool DeleteLogged(const char* path);
 bool RemoveFolderLogged(const char* path);
+
+// Deletes a file, or a folder when it is empty, of the game's. Gone
+// already is gone, and a folder that holds what someone else put there
+// stays without a word; otherwise false, and said in a box when say.
+bool RemoveOrSay(const char* path, bool folder, bool say = true);

@@ -91,6 +91,8 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine RESOURCE_
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine)
 
 add_test(NAME win32 COMMAND ${WINE_RUN} ${TEST_BIN}/win32_tests.exe)
+add_test(NAME every_step COMMAND ${WINE_RUN} ${CMAKE_BINARY_DIR}/x86_64/tests/bin/every_step_tests.exe)
+set_tests_properties(every_step PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
 add_test(NAME flush_trace COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/flush_trace.sh ${WINE_STATE} ${TEST_BIN}/e2e_tests.exe)
 add_test(NAME e2e COMMAND ${WINE_RUN} ${TEST_BIN}/e2e_tests.exe --gtest_filter=-*Profile*:*Japanese*)
 set_tests_properties(e2e flush_trace PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")

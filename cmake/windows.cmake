@@ -100,6 +100,10 @@ if(THUNDRA_TESTS)
     add_subdirectory(bench)
     add_subdirectory(tests/e2e)
 elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-    # The install benchmark of the same C++, which 64-bit Wine runs natively.
+    # The install benchmark and the loop over every step of the same C++,
+    # which 64-bit Wine runs natively.
+    set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+    add_subdirectory(tests/common)
+    add_subdirectory(tests/win32)
     add_subdirectory(bench)
 endif()

@@ -105,13 +105,17 @@ bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security)
     }
 }
 
-void RemoveDirectoryChain(const char* path)
+bool RemoveDirectoryChain(const char* path, int ours)
 {
     char work[PathSize];
     if (!FormatInto(work, std::size(work), "%s", path))
-        return;
+        return false;
     for (char* lastSlash = FindLastBackslash(work); lastSlash != nullptr; lastSlash = FindLastBackslash(work)) {
-        RemoveFolderLogged(work);
+        if (ours-- <= 0)
+            RemoveFolderLogged(work);
+        else if (!RemoveOrSay(work, true))
+            return false;
         *lastSlash = '\0';
     }
+    return true;
 }

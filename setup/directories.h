@@ -17,4 +17,6 @@ bool EnsureDefaultInstallDir();
 bool CreateDirectoryChain(const char* path, LPSECURITY_ATTRIBUTES security = nullptr);
 
 // Removes path and then each parent in turn, as far as they are empty.
-void RemoveDirectoryChain(const char* path);
+// The first ours of them are the game's own: one that stays for any other
+// reason than what it holds is named, and ends the walk with false.
+bool RemoveDirectoryChain(const char* path, int ours = 0);

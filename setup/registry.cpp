@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/format.h"
+#include "base/messages.h"
 #include "base/platform.h"
 #include "base/run_log.h"
 
@@ -36,7 +37,11 @@ bool SetRegistryText(HKEY key, const char* keyPath, const char* name, const char
     return SetRegistryValue(key, keyPath, name, REG_SZ, text, static_cast<DWORD>(strlen(text) + 1));
 }
 
-void DeleteRegistryKey(const char* keyPath)
+bool DeleteRegistryKey(const char* keyPath)
 {
-    LogRegistryStep("Delete registry key", keyPath, "", Sys.RegDeleteKeyA(HKEY_LOCAL_MACHINE, keyPath));
+    LSTATUS status = Sys.RegDeleteKeyA(HKEY_LOCAL_MACHINE, keyPath);
+    if (LogRegistryStep("Delete registry key", keyPath, "", status) || status == ERROR_FILE_NOT_FOUND)
+        return true;
+    ShowFatal("Can't delete registry key %s", keyPath);
+    return false;
 }

@@ -12,5 +12,5 @@ bool SetRegistryValue(HKEY key, const char* keyPath, const char* name, DWORD typ
 // A text value, its terminator counted.
 bool SetRegistryText(HKEY key, const char* keyPath, const char* name, const char* text);
 
-// Deletes keyPath, which must hold no subkey.
-void DeleteRegistryKey(const char* keyPath);
+// Deletes keyPath, which must hold no subkey; false, said, when it stays.
+bool DeleteRegistryKey(const char* keyPath);

@@ -48,10 +48,12 @@ bool DeleteListedFiles(const char* directory, const ChecksumEntry* table, int co
     return true;
 }
 
+// A folder or key that stays is named, and the value that leads to the
+// folder stays with it for the next run.
 static bool FinishRemoval(HWND owner, const char* directory)
 {
-    RemoveDirectoryChain(directory);
-    DeleteProductKey();
+    if (!RemoveDirectoryChain(directory, 1) || !DeleteProductKey())
+        return false;
     ShowBox(owner, "Files removed", ProductName, MB_OK);
     return true;
 }
@@ -66,6 +68,9 @@ bool RunRemoveMode(HWND owner, const char* path)
     case ChecksumListStatus::Loaded:
         break;
     case ChecksumListStatus::Missing:
+        // Empty, as a removal cut short can leave it, it goes.
+        if (!RemoveDirectoryChain(directory, 1))
+            return false;
         if (FileExists(directory)) {
             char text[512];
             FormatInto(text, std::size(text),
@@ -75,8 +80,7 @@ bool RunRemoveMode(HWND owner, const char* path)
             return false;
         }
         // Nothing of the game on the disk: a value that names no folder goes.
-        DeleteProductKey();
-        return true;
+        return DeleteProductKey();
     case ChecksumListStatus::Refused:
         return false;
     }

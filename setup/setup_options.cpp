@@ -69,8 +69,9 @@ void ReconcileShortcuts(bool startMenu, bool desktop)
             CopyStub();
             CreateStartMenuLinks();
         }
-    } else if (StartMenuLinkExists(StartMenuLinks::Either)) {
-        RemoveStartMenuLinks();
+    } else if (!RemoveStartMenuLinks()) {
+        // Named; what stays keeps what it needs, for the next run.
+        return;
     }
     if (desktop) {
         if (!DesktopLinkExists()) {
@@ -80,15 +81,13 @@ void ReconcileShortcuts(bool startMenu, bool desktop)
         RegisterUninstall(hardDisk);
         return;
     }
-    if (DesktopLinkExists())
-        RemoveDesktopLink();
+    if (DesktopLinkExists() && !RemoveDesktopLink())
+        return;
     if (keep) {
         RegisterUninstall(hardDisk);
-    } else {
+    } else if (UnregisterUninstall() && DeleteStub()) {
         // The entry first: a cut between the two never leaves one that runs
         // nothing. The key last: a cut may have left the publisher's empty.
-        UnregisterUninstall();
-        DeleteStub();
         DeleteProductKey();
     }
 }

@@ -182,26 +182,28 @@ void CreateDesktopLink()
         ShowFatal("Create link failed(%s)", path);
 }
 
-void RemoveStartMenuLinks()
+bool RemoveStartMenuLinks()
 {
     for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn}) {
         const char* folder = GetStartMenuDir(place);
         char path[PathSize];
-        if (LinkPath(path, folder, GameLinkName))
-            DeleteLogged(path);
-        if (LinkPath(path, folder, UninstallLinkName))
-            DeleteLogged(path);
-        if (folder != nullptr)
-            RemoveDirectoryChain(folder);
+        // The folders too when the links are gone: a cut between them may
+        // have left them empty.
+        if ((LinkPath(path, folder, GameLinkName) && !RemoveOrSay(path, false)) ||
+            (LinkPath(path, folder, UninstallLinkName) && !RemoveOrSay(path, false)) ||
+            (folder != nullptr && !RemoveDirectoryChain(folder, 2)))
+            return false;
     }
+    return true;
 }
 
-void RemoveDesktopLink()
+bool RemoveDesktopLink()
 {
     char path[PathSize];
     for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
-        if (LinkPath(path, GetDesktopDir(place), GameLinkName))
-            DeleteLogged(path);
+        if (LinkPath(path, GetDesktopDir(place), GameLinkName) && !RemoveOrSay(path, false))
+            return false;
+    return true;
 }
 
 // The name the stub is written under until it is whole.
@@ -243,16 +245,17 @@ void GetStubFolders(char (*folders)[PathSize])
         *lastSlash = '\0';
 }
 
-void DeleteStub()
+bool DeleteStub(bool say)
 {
     char working[PathSize];
-    if (GetPartialStubPath(working))
-        DeleteLogged(working);
-    DeleteLogged(GetStubPath());
+    if ((GetPartialStubPath(working) && !RemoveOrSay(working, false, say)) || !RemoveOrSay(GetStubPath(), false, say))
+        return false;
     char folders[StubFolderCount][PathSize];
     GetStubFolders(folders);
     for (const char* folder : folders)
-        RemoveFolderLogged(folder);
+        if (!RemoveOrSay(folder, true, say))
+            return false;
+    return true;
 }
 
 // The bytes of the files that pattern finds.
@@ -324,7 +327,7 @@ void RegisterUninstall(bool onHardDisk)
     RegCloseKey(key);
 }
 
-void UnregisterUninstall()
+bool UnregisterUninstall()
 {
-    DeleteRegistryKey(UninstallKey);
+    return DeleteRegistryKey(UninstallKey);
 }

@@ -26,15 +26,15 @@ bool StartMenuLinkExists(StartMenuLinks which = StartMenuLinks::Game);
 bool DesktopLinkExists();
 void CreateStartMenuLinks();
 void CreateDesktopLink();
-// From both places.
-void RemoveStartMenuLinks();
-void RemoveDesktopLink();
+// From both places; false, said, when one stays.
+bool RemoveStartMenuLinks();
+bool RemoveDesktopLink();
 
 // True when the stub was copied; otherwise it has said why.
 bool CopyStub();
 // The stub, then its folder and the publisher's folder above, as far as
-// they are empty.
-void DeleteStub();
+// they are empty; false when one stays, said when say.
+bool DeleteStub(bool say = true);
 // Those two folders, the deepest first, without trailing backslashes.
 constexpr int StubFolderCount = 2;
 void GetStubFolders(char (*folders)[PathSize]);
@@ -42,4 +42,4 @@ void GetStubFolders(char (*folders)[PathSize]);
 // without a stub no entry is written. onHardDisk: the game's data is
 // installed, which the entry's place and size follow.
 void RegisterUninstall(bool onHardDisk);
-void UnregisterUninstall();
+bool UnregisterUninstall();

@@ -27,11 +27,16 @@ constexpr char RemovedSuffix[] = ".removed";
 // back.
 static void RemoveStub()
 {
-    DeleteStub();
     const char* stub = GetStubPath();
     char removed[PathSize];
-    if (!FileExists(stub))
+    // Not running (the uninstall in process), it goes now, and so do its
+    // folders; a folder that stays then is named.
+    if (DeleteStub(false))
         return;
+    if (!FileExists(stub)) {
+        DeleteStub();
+        return;
+    }
     if (IsWindowsNT() && FormatInto(removed, std::size(removed), "%s%s", stub, RemovedSuffix) &&
         LogResult("Rename", stub, Sys.MoveFileExA(stub, removed, MOVEFILE_REPLACE_EXISTING)))
         stub = removed;
@@ -56,13 +61,10 @@ bool RunUninstall(HINSTANCE instance, HWND owner)
     char target[PathSize];
     GetDataDir(target);
     // Files that no list names stay, and so do the entry, the links and the
-    // stub: the user can run the uninstall again.
-    if (RunFileEngine(owner, target, true)) {
-        UnregisterUninstall();
-        RemoveDesktopLink();
-        RemoveStartMenuLinks();
+    // stub: the user can run the uninstall again. The entry goes after the
+    // links, so that it stays to run it again when one of them stays.
+    if (RunFileEngine(owner, target, true) && RemoveDesktopLink() && RemoveStartMenuLinks() && UnregisterUninstall())
         RemoveStub();
-    }
     CoUninitialize();
     return true;
 }

@@ -1,0 +1,350 @@
+// Whole at every step. Each road of Setup and the uninstall runs once to
+// count its steps, the calls by which it changes the machine, taking a
+// picture of the machine before each; then, for every step, the road's next
+// run starts from that picture (a kill there), from that picture less what
+// no flush made lasting (a power cut there), and after a run in which that
+// step failed as Windows fails it. The machine must then be whole or clean.
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <functional>
+#include <map>
+#include <set>
+
+#include "platform_fixture.h"
+#include "setup/checksum.h"
+#include "setup/directories.h"
+#include "setup/file_engine.h"
+#include "setup/setup_options.h"
+#include "setup/setup_state.h"
+#include "setup/uninstall.h"
+
+namespace {
+
+// What Setup and the uninstall may touch: each file's path and bytes, each folder's path and "\", each key
+// "HKLM\key\" and each of its values "HKLM\key\name" (type, then data).
+using Picture = std::map<std::string, std::string>;
+std::string Installed() { char dir[MAX_PATH]; return GetDefaultInstallDir(dir), dir; }   // Program Files\Orvane\Thundra\, as this build sees it
+const std::string Roots[] = {"C:\\thundra-steps\\games", "C:\\thundra-steps\\links", Installed().substr(0, Installed().size() - 9)};
+const char* const Keys[] = {"Software\\Orvane", "Software\\Orvane\\Thundra", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra"};
+constexpr char Data[] = "C:\\thundra-steps\\games\\Data\\";
+const std::string Stub = Installed() + "Thunx.exe";
+const std::string Menu = "C:\\thundra-steps\\links\\all\\programs\\Orvane\\Thundra\\", Desktop = "C:\\thundra-steps\\links\\all\\desktop\\Thundra.lnk";
+std::vector<std::string> Listed;   // the disc's files, by name
+
+// A file's bytes, also while the Launcher holds it open to delete.
+std::string Bytes(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty())
+        ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes.substr(0, read);
+}
+
+bool IsKey(const std::string& path) { return path.compare(0, 5, "HKLM\\") == 0; }
+bool IsFolder(const std::string& path) { return path.back() == '\\'; }
+
+void TakeKey(Picture& picture, const std::string& key)
+{
+    HKEY open;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS)
+        return;
+    picture["HKLM\\" + key + "\\"] = "";
+    char name[256], data[1024];
+    DWORD type, nameSize = sizeof name, dataSize = sizeof data;
+    for (DWORD i = 0; RegEnumValueA(open, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataSize) == ERROR_SUCCESS;
+         ++i, nameSize = sizeof name, dataSize = sizeof data)
+        picture["HKLM\\" + key + "\\" + name] = std::string(1, static_cast<char>(type)) + std::string(data, dataSize);
+    RegCloseKey(open);
+}
+
+Picture Take()
+{
+    Picture picture;
+    for (const std::string& root : Roots)
+        for (const std::string& path : ListTree(root))
+            (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) ? picture[path + "\\"] = "" : picture[path] = Bytes(path);
+    for (const char* key : Keys)
+        TakeKey(picture, key);
+    return picture;
+}
+
+// What the restart deletes: gone, once the machine has restarted.
+std::set<std::string> AtRestart;
+
+void Put(const Picture& picture)
+{
+    AtRestart.clear();
+    for (const std::string& root : Roots)
+        RemoveTree(root);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, Keys[0]);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, Keys[2]);
+    for (const auto& entry : picture) {
+        const std::string& path = entry.first;
+        size_t slash = path.rfind('\\', path.size() - 2);
+        if (!IsKey(path) && (SHCreateDirectoryExA(nullptr, path.substr(0, path.rfind('\\')).c_str(), nullptr), !IsFolder(path)))
+            WriteTextFile(path, entry.second);
+        else if (HKEY key; IsFolder(path) && RegCreateKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str(), &key) == ERROR_SUCCESS)
+            RegCloseKey(key);
+        else if (!IsFolder(path))
+            RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.substr(5, slash - 5).c_str(), path.substr(slash + 1).c_str(), static_cast<BYTE>(entry.second[0]),
+                            entry.second.data() + 1, static_cast<DWORD>(entry.second.size() - 1));
+    }
+}
+
+// "whole", "clean", or what lies between; links as chosen.
+std::string Judge(Picture p, bool startMenu, bool desktop)
+{
+    for (const std::string& path : AtRestart)
+        p.erase(path), p.erase(path + "\\");
+    bool whole = p.count(Stub) && p.at(Stub) == ReadTextFile(TestProgramFolder() + "\\every_step_tests.exe") && p.count("HKLM\\" + std::string(Keys[2]) + "\\UninstallString") &&
+                 p.count(Menu + "Thundra.lnk") == startMenu && p.count(Menu + "Uninstall Thundra.lnk") == startMenu && p.count(Desktop) == desktop &&
+                 p.count("HKLM\\" + std::string(Keys[1]) + "\\DataDirectory");
+    for (const std::string& name : Listed)
+        whole = whole && p.count(Data + name) && p.at(Data + name) == ReadTextFile("Run\\" + name);
+    bool clean = true;
+    for (const auto& entry : p)
+        clean = clean && IsFolder(entry.first) && entry.first.find("C:\\thundra-steps\\links\\") == 0 && entry.first.find("Orvane") == std::string::npos;
+    return whole ? "whole" : clean ? "clean" : "between";
+}
+
+// The steps of a run: a picture before each, and what a power cut there leaves.
+std::vector<Picture> Kills, Cuts;
+bool Capturing;
+int Steps, FailAt;
+// What lasts: the files and folders as at the last change written through, each file's bytes at its last flush
+// (by name, following renames), each key as at its last flush.
+Picture Lasting, Flushed;
+std::map<HANDLE, std::string> Files;
+std::map<HKEY, std::string> OpenKeys;
+
+Picture Cut(const Picture& now)
+{
+    Picture cut;
+    for (const auto& entry : Lasting) {
+        std::string bytes = IsFolder(entry.first) || IsKey(entry.first) ? entry.second : Flushed[entry.first];
+        if (Kills.size() % 2 == 0 && now.count(entry.first) && now.at(entry.first).size() > bytes.size())
+            bytes.resize(now.at(entry.first).size(), '\0');   // every other cut zeroes what it loses rather than cutting it back
+        cut[entry.first] = bytes;
+    }
+    return cut;
+}
+
+std::vector<std::string> Trace;
+// Counts a step; true when it is to fail, with error.
+bool Step(DWORD error, const std::string& what = "")
+{
+    ++Steps;
+    if (Capturing) Trace.push_back(what);
+    if (Capturing) {
+        Kills.push_back(Take());
+        Cuts.push_back(Cut(Kills.back()));
+    }
+    return Steps == FailAt && (SetLastError(error), true);
+}
+// The namespace, written through to the disk: it lasts as it is, bytes as flushed.
+void WrittenThrough()
+{
+    Picture now = Take();
+    for (auto at = Lasting.begin(); at != Lasting.end();)
+        at = IsKey(at->first) ? std::next(at) : Lasting.erase(at);
+    for (const auto& entry : now)
+        if (!IsKey(entry.first))
+            Lasting[entry.first] = "";
+}
+
+HANDLE WINAPI Create(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
+{
+    bool changes = disposition != OPEN_EXISTING;
+    if (changes && Step(ERROR_DISK_FULL, std::string("create ") + name))
+        return INVALID_HANDLE_VALUE;
+    HANDLE file = CreateFileA(name, access, share, security, disposition, flags, templ);
+    if (file != INVALID_HANDLE_VALUE && changes)
+        Flushed[Files[file] = name] = "";
+    else if (file != INVALID_HANDLE_VALUE)
+        Files[file] = name;
+    return file;
+}
+BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
+{
+    return Step(ERROR_DISK_FULL, "write " + Files[file]) ? FALSE : WriteFile(file, buffer, size, done, overlapped);
+}
+BOOL WINAPI Flush(HANDLE file)
+{
+    if (Step(ERROR_DISK_FULL, "flush " + Files[file]) || !FlushFileBuffers(file))
+        return FALSE;
+    Flushed[Files[file]] = Bytes(Files[file]);
+    WrittenThrough();
+    return TRUE;
+}
+BOOL WINAPI Copy(LPCSTR from, LPCSTR to, BOOL failIfExists) { return Step(ERROR_DISK_FULL, std::string("copy ") + to) ? FALSE : (Flushed[to] = "", CopyFileA(from, to, failIfExists)); }
+BOOL WINAPI Delete(LPCSTR path) { return Step(ERROR_ACCESS_DENIED, std::string("delete ") + path) ? FALSE : DeleteFileA(path); }
+BOOL WINAPI DeleteOpen(HANDLE file) { return Step(ERROR_ACCESS_DENIED, "delete open " + Files[file]) ? FALSE : RealSystemCalls.DeleteOpenFile(file); }
+BOOL WINAPI Rename(LPCSTR from, LPCSTR to, DWORD how)
+{
+    if (Step(ERROR_ACCESS_DENIED, std::string("rename ") + from))
+        return FALSE;
+    if (how & MOVEFILE_DELAY_UNTIL_REBOOT)
+        return AtRestart.insert(from), TRUE;
+    if (!MoveFileExA(from, to, how))
+        return FALSE;
+    if (to != nullptr)
+        Flushed[to] = Flushed[from];
+    if (how & MOVEFILE_WRITE_THROUGH)
+        WrittenThrough();
+    return TRUE;
+}
+BOOL WINAPI Attributes(LPCSTR path, DWORD attributes) { return Step(ERROR_ACCESS_DENIED, std::string("attributes ") + path) ? FALSE : SetFileAttributesA(path, attributes); }
+BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security) { return Step(ERROR_ACCESS_DENIED, std::string("mkdir ") + path) ? FALSE : CreateDirectoryA(path, security); }
+BOOL WINAPI RemoveFolder(LPCSTR path) { return Step(ERROR_ACCESS_DENIED, std::string("rmdir ") + path) ? FALSE : RemoveDirectoryA(path); }
+HRESULT WINAPI Save(IPersistFile* link, LPCOLESTR path) { return Step(0, "save link") ? E_ACCESSDENIED : RealSystemCalls.SaveLink(link, path); }
+LSTATUS WINAPI MakeKey(HKEY root, LPCSTR key, DWORD, LPSTR keyClass, DWORD options, REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY made, LPDWORD how)
+{
+    LSTATUS status = Step(0, std::string("regcreate ") + key) ? ERROR_ACCESS_DENIED : RegCreateKeyExA(root, key, 0, keyClass, options, access, security, made, how);
+    if (status == ERROR_SUCCESS)
+        OpenKeys[*made] = key;
+    return status;
+}
+LSTATUS WINAPI SetValue(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD size) { return Step(0, std::string("regset ") + (name ? name : "")) ? ERROR_ACCESS_DENIED : RegSetValueExA(key, name, 0, type, data, size); }
+LSTATUS WINAPI DeleteKey(HKEY root, LPCSTR key) { return Step(0, std::string("regdelete ") + key) ? ERROR_ACCESS_DENIED : RegDeleteKeyA(root, key); }
+LSTATUS WINAPI FlushKey(HKEY key)
+{
+    if (Step(0, "regflush " + OpenKeys[key]))
+        return ERROR_ACCESS_DENIED;
+    // The key lasts as it is now.
+    const std::string prefix = "HKLM\\" + OpenKeys[key] + "\\";
+    for (auto at = Lasting.lower_bound(prefix); at != Lasting.end() && at->first.compare(0, prefix.size(), prefix) == 0;)
+        at = Lasting.erase(at);
+    TakeKey(Lasting, OpenKeys[key]);
+    return RegFlushKey(key);
+}
+
+HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
+{
+    const char* path = folder == CSIDL_COMMON_PROGRAMS ? "C:\\thundra-steps\\links\\all\\programs" : folder == CSIDL_COMMON_DESKTOPDIRECTORY ? "C:\\thundra-steps\\links\\all\\desktop"
+                       : folder == CSIDL_PROGRAMS ? "C:\\thundra-steps\\links\\user\\programs" : "C:\\thundra-steps\\links\\user\\desktop";
+    SHCreateDirectoryExA(nullptr, path, nullptr);
+    return (*list = ILCreateFromPathA(path)) != nullptr ? S_OK : E_FAIL;
+}
+INT_PTR WINAPI TypePath(HINSTANCE, LPCSTR, HWND, DLGPROC, LPARAM path) { return strcpy(reinterpret_cast<char*>(path), Data), IDOK; }
+// A run's boxes: whether one named a failure, and what it said at last.
+bool Failed;
+std::string Said;
+int WINAPI Answer(HWND, LPCSTR text, LPCSTR, UINT style)
+{
+    Failed = Failed || (style & MB_ICONHAND) != 0;
+    Said = text;
+    return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+}
+std::string InUse;   // a name whose deletion the game's holding refuses
+BOOL WINAPI DeleteHeld(HANDLE file) { return Files[file].find(InUse) != std::string::npos ? (SetLastError(ERROR_SHARING_VIOLATION), FALSE) : DeleteOpen(file); }
+
+struct Road { const char* what; bool uninstall, hardDisk, startMenu, desktop; };
+
+// A run of the road, then its verdict; a run that did not end as the road should named why, and one that said it
+// succeeded did.
+std::string Walk(const Road& road)
+{
+    Failed = false;
+    Said.clear();
+    Steps = 0;
+    CancelRequested = false;
+    if (road.uninstall) {
+        RunUninstall(GetModuleHandleA(nullptr), nullptr);
+    } else {
+        GetDataDir(InstallPath);
+        if (RunChosenDiskUsage(nullptr, road.hardDisk))
+            ReconcileShortcuts(road.startMenu, road.desktop);
+    }
+    const std::string verdict = Judge(Take(), road.startMenu, road.desktop), goal = road.hardDisk ? "whole" : "clean";
+    if (getenv("THUNDRA_DEBUG")) printf("    FailAt %d: %s failed=%d said=%s\n", FailAt, verdict.c_str(), Failed, Said.c_str());
+    EXPECT_TRUE(verdict == goal || Failed) << road.what << ": a failure not named";
+    EXPECT_TRUE(Failed || (Said != "Files copied successfully" && Said != "Files removed") || verdict == goal) << road.what << ": " << Said << " when " << verdict;
+    return verdict;
+}
+
+TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
+{
+    EnterScratchFolder("thundra-disc");
+    ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
+    std::string list;
+    for (const char* name : {"a.dat", "common.res", "b.dat", "checksum.lst"}) {
+        const std::string bytes = std::string(name) + " of the disc";
+        char sum[16];
+        snprintf(sum, sizeof sum, " %x\n", strcmp(name, "checksum.lst") ? UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()) : 0);
+        list += name + std::string(sum);
+        Listed.push_back(name);
+        ASSERT_TRUE(strcmp(name, "checksum.lst") == 0 || WriteTextFile(std::string("Run\\") + name, bytes));
+    }
+    ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
+    CoInitialize(nullptr);
+    SetupInstance = GetModuleHandleA(nullptr);
+    std::tie(Sys.MessageBoxA, Sys.SHGetSpecialFolderLocation, Sys.DialogBoxParamA) = std::make_tuple(Answer, Locate, TypePath);
+    std::tie(Sys.CreateFileA, Sys.WriteFile, Sys.FlushFileBuffers, Sys.CopyFileA, Sys.DeleteFileA, Sys.DeleteOpenFile, Sys.MoveFileExA) =
+        std::make_tuple(Create, Write, Flush, Copy, Delete, DeleteHeld, Rename);
+    std::tie(Sys.SetFileAttributesA, Sys.CreateDirectoryA, Sys.RemoveDirectoryA, Sys.SaveLink) = std::make_tuple(Attributes, MakeFolder, RemoveFolder, Save);
+    std::tie(Sys.RegCreateKeyExA, Sys.RegSetValueExA, Sys.RegDeleteKeyA, Sys.RegFlushKey) = std::make_tuple(MakeKey, SetValue, DeleteKey, FlushKey);
+
+    const Road install = {"a first install with both links", false, true, true, true}, uninstall = {"the uninstall", true, false, false, false};
+    Put({});
+    ASSERT_EQ("whole", Walk(install));
+    const Picture whole = Take();
+    Picture cutShort, afterInUse;
+    // start: the picture the road starts from
+    const std::pair<Road, std::function<Picture()>> roads[] = {
+        {install, [] { return Picture(); }},
+        {{"Setup again over a whole install", false, true, true, true}, [&] { return whole; }},
+        {{"the hard disk after a cut-short install", false, true, true, true}, [&] { return cutShort; }},
+        {{"Play from CD over a whole install", false, false, false, false}, [&] { return whole; }},
+        {{"Play from CD over a cut-short install", false, false, false, false}, [&] { return cutShort; }},
+        {{"a link box unticked", false, true, true, false}, [&] { return whole; }},
+        {uninstall, [&] { return whole; }},
+        {{"the uninstall again after a file in use", true, false, false, false}, [&] { return afterInUse; }},
+    };
+    for (const auto& road : roads) {
+        const Picture start = road.second();
+        Put(start);
+        Lasting = Flushed = start;
+        Kills.clear();
+        Cuts.clear();
+        Trace.clear();
+        if (getenv("THUNDRA_ROAD") && !strstr(road.first.what, getenv("THUNDRA_ROAD")))
+            continue;
+        Capturing = true;
+        Walk(road.first);
+        Capturing = false;
+        const int steps = Steps;
+        for (size_t i = 0; getenv("THUNDRA_STEPS") && i < Trace.size(); ++i)
+            printf("  %zu %s\n", i + 1, Trace[i].c_str());
+        int held[3] = {};
+        for (int step = 1; step <= steps; ++step) {
+            for (int kind = 0; kind < 3; ++kind) {   // a kill, a failure, a power cut
+                Put(kind == 0 ? Kills[step - 1] : kind == 1 ? start : Cuts[step - 1]);
+                FailAt = kind == 1 ? step : 0;
+                if (kind == 1)
+                    Walk(road.first);
+                FailAt = 0;
+                const std::string verdict = Walk(road.first);
+                held[kind] += verdict != "between";
+                EXPECT_NE("between", verdict) << road.first.what << ", " << (kind == 0 ? "killed" : kind == 1 ? "failed" : "cut") << " at step " << step;
+            }
+        }
+        printf("%s: %d steps; whole or clean after a kill at %d, a failure at %d, a power cut at %d\n", road.first.what, steps, held[0], held[1], held[2]);
+        if (road.first.what == install.what)
+            cutShort = Kills[steps / 2];
+        if (road.first.what == uninstall.what) {
+            Put(whole);
+            InUse = "b.dat";
+            Walk(uninstall);
+            afterInUse = Take();
+            InUse = "\x01";
+        }
+    }
+    CoUninitialize();
+    Put({});
+}
+
+} // namespace
