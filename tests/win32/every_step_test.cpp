@@ -78,24 +78,37 @@ Picture Take()
 // What the restart deletes: gone, once the machine has restarted.
 std::set<std::string> AtRestart;
 
+// Only what differs is changed: what is not to stay goes, the deepest first, then what is missing or
+// other is written.
 void Put(const Picture& picture)
 {
     AtRestart.clear();
-    for (const std::string& root : Roots)
-        RemoveTree(root);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, Keys[0]);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, Keys[2]);
+    const Picture now = Take();
+    for (auto at = now.rbegin(); at != now.rend(); ++at) {
+        const std::string& path = at->first;
+        size_t slash = path.rfind('\\', path.size() - 2);
+        if (picture.count(path))
+            continue;
+        if (IsKey(path))
+            IsFolder(path) ? RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str())
+                           : RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, path.substr(5, slash - 5).c_str(), path.substr(slash + 1).c_str());
+        else
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), IsFolder(path) ? RemoveDirectoryA(path.c_str()) : DeleteFileA(path.c_str());
+    }
     for (const auto& entry : picture) {
         const std::string& path = entry.first;
         size_t slash = path.rfind('\\', path.size() - 2);
+        if (now.count(path) && now.at(path) == entry.second)
+            continue;
         if (!IsKey(path) && (SHCreateDirectoryExA(nullptr, path.substr(0, path.rfind('\\')).c_str(), nullptr), !IsFolder(path)))
-            WriteTextFile(path, entry.second);
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), WriteTextFile(path, entry.second);
         else if (HKEY key; IsFolder(path) && RegCreateKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str(), &key) == ERROR_SUCCESS)
             RegCloseKey(key);
         else if (!IsFolder(path))
             RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.substr(5, slash - 5).c_str(), path.substr(slash + 1).c_str(), static_cast<BYTE>(entry.second[0]),
                             entry.second.data() + 1, static_cast<DWORD>(entry.second.size() - 1));
     }
+    ASSERT_EQ(picture, Take());
 }
 
 // "whole", "clean", or what lies between; links as chosen.
@@ -227,6 +240,9 @@ LSTATUS WINAPI FlushKey(HKEY key)
         at = Lasting.erase(at);
     if (Capturing)
         TakeKey(Lasting, OpenKeys[key]);
+    for (const char* above : Keys)   // and so do the keys above it
+        if (Capturing && OpenKeys[key].compare(0, strlen(above) + 1, above + std::string("\\")) == 0)
+            Lasting["HKLM\\" + std::string(above) + "\\"];
     return RegFlushKey(key);
 }
 
