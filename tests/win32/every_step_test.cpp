@@ -118,7 +118,7 @@ std::string Judge(Picture p, bool startMenu, bool desktop)
         p.erase(path), p.erase(path + "\\");
     bool whole = p.count(Stub) && p.at(Stub) == ReadTextFile(Launcher) && p.count("HKLM\\" + std::string(Keys[2]) + "\\UninstallString") &&
                  p.count(Menu + "Thundra.lnk") == startMenu && p.count(Menu + "Uninstall Thundra.lnk") == startMenu && p.count(Desktop) == desktop &&
-                 p.count("HKLM\\" + std::string(Keys[1]) + "\\DataDirectory");
+                 p.count("HKLM\\" + std::string(Keys[1]) + "\\DataDirectory") && p.at("HKLM\\" + std::string(Keys[1]) + "\\DataDirectory") == '\1' + std::string(Data, sizeof Data);
     for (const std::string& name : Listed)
         whole = whole && p.count(Data + name) && p.at(Data + name) == ReadTextFile("Run\\" + name);
     bool clean = true;
@@ -253,7 +253,13 @@ HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
     SHCreateDirectoryExA(nullptr, path, nullptr);
     return (*list = ILCreateFromPathA(path)) != nullptr ? S_OK : E_FAIL;
 }
-INT_PTR WINAPI TypePath(HINSTANCE, LPCSTR, HWND, DLGPROC, LPARAM path) { return strcpy(reinterpret_cast<char*>(path), Data), IDOK; }
+// The user types the data folder once, and then takes what Setup proposes: the folder it has stored.
+INT_PTR WINAPI TypePath(HINSTANCE, LPCSTR, HWND, DLGPROC, LPARAM path)
+{
+    if (Installed().compare(0, std::string::npos, reinterpret_cast<char*>(path), Installed().size()) == 0)
+        strcpy(reinterpret_cast<char*>(path), Data);
+    return IDOK;
+}
 // A run's boxes: whether one named a failure, and what it said at last.
 bool Failed;
 std::string Said;
