@@ -30,6 +30,12 @@ static char StartMenuDir[PathSize];
 static char DesktopDir[PathSize];
 static char StubPath[PathSize];
 
+// The name a file is written under until it is whole and on the disk.
+static bool WorkingName(char* working, const char* path)
+{
+    return FormatInto(working, PathSize, "%s%s", path, PartialSuffix);
+}
+
 HRESULT CreateShortcut(const char* target, const char* linkFile, const char* description, const char* arguments,
                        const char* iconFile, int iconIndex)
 {
@@ -54,11 +60,18 @@ HRESULT CreateShortcut(const char* target, const char* linkFile, const char* des
         link->Release();
         return status;
     }
+    // Saved under a working name and renamed once on the disk, as the stub
+    // is: a link the power took would stand as a name over nothing, and
+    // Setup, which sees it, would never write it again.
     WCHAR widePath[PathSize];
-    if (MultiByteToWideChar(CP_ACP, 0, linkFile, -1, widePath, std::size(widePath)) == 0)
+    char working[PathSize];
+    if (!WorkingName(working, linkFile) ||
+        MultiByteToWideChar(CP_ACP, 0, working, -1, widePath, std::size(widePath)) == 0)
         status = E_INVALIDARG;
     else
         status = Sys.SaveLink(file, widePath);
+    if (SUCCEEDED(status) && !(FlushFileNamed(working) && ReplaceWithFile(working, linkFile)))
+        status = E_FAIL;
     LogStep("Make link", linkFile, FAILED(status) ? static_cast<DWORD>(status) : 0);
     if (FAILED(status))
         ShowFatal("Save(%s) failed", linkFile);
@@ -182,15 +195,21 @@ void CreateDesktopLink()
         ShowFatal("Create link failed(%s)", path);
 }
 
+// A link, and what a cut may have left of one under its working name.
+static bool RemoveLink(const char* folder, const char* name)
+{
+    char path[PathSize], working[PathSize];
+    return !LinkPath(path, folder, name) ||
+           (RemoveOrSay(path, false) && (!WorkingName(working, path) || RemoveOrSay(working, false)));
+}
+
 bool RemoveStartMenuLinks()
 {
     for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn}) {
         const char* folder = GetStartMenuDir(place);
-        char path[PathSize];
         // The folders too when the links are gone: a cut between them may
         // have left them empty.
-        if ((LinkPath(path, folder, GameLinkName) && !RemoveOrSay(path, false)) ||
-            (LinkPath(path, folder, UninstallLinkName) && !RemoveOrSay(path, false)) ||
+        if (!RemoveLink(folder, GameLinkName) || !RemoveLink(folder, UninstallLinkName) ||
             (folder != nullptr && !RemoveDirectoryChain(folder, 2)))
             return false;
     }
@@ -199,18 +218,12 @@ bool RemoveStartMenuLinks()
 
 bool RemoveDesktopLink()
 {
-    char path[PathSize];
     for (LinkPlace place : {LinkPlace::Made, LinkPlace::UsersOwn})
-        if (LinkPath(path, GetDesktopDir(place), GameLinkName) && !RemoveOrSay(path, false))
+        if (!RemoveLink(GetDesktopDir(place), GameLinkName))
             return false;
     return true;
 }
 
-// The name the stub is written under until it is whole.
-static bool GetPartialStubPath(char* buf)
-{
-    return FormatInto(buf, PathSize, "%s%s", GetStubPath(), PartialSuffix);
-}
 
 bool CopyStub()
 {
@@ -224,7 +237,7 @@ bool CopyStub()
     Sys.SetFileAttributesA(stub, FILE_ATTRIBUTE_NORMAL);
     // Written under a working name, and renamed once whole and on the disk:
     // a copy cut short, or lost with the power, never passes for a stub.
-    if (!LogResult("Copy the Launcher to", stub, launcher[0] != '\0' && GetPartialStubPath(working) &&
+    if (!LogResult("Copy the Launcher to", stub, launcher[0] != '\0' && WorkingName(working, GetStubPath()) &&
                                                  Sys.CopyFileA(launcher, working, FALSE) && FlushFileNamed(working) &&
                                                  ReplaceWithFile(working, stub))) {
         ShowFatal("Can't copy stub file (%s --> %s)", launcher, stub);
@@ -248,7 +261,7 @@ void GetStubFolders(char (*folders)[PathSize])
 bool DeleteStub(bool say)
 {
     char working[PathSize];
-    if ((GetPartialStubPath(working) && !RemoveOrSay(working, false, say)) || !RemoveOrSay(GetStubPath(), false, say))
+    if ((WorkingName(working, GetStubPath()) && !RemoveOrSay(working, false, say)) || !RemoveOrSay(GetStubPath(), false, say))
         return false;
     char folders[StubFolderCount][PathSize];
     GetStubFolders(folders);

@@ -31,6 +31,7 @@ const char* const Keys[] = {"Software\\Orvane", "Software\\Orvane\\Thundra", "SO
 constexpr char Data[] = "C:\\thundra-steps\\games\\Data\\";
 // The Launcher copied as the stub: a small stand-in for this program, which is megabytes.
 constexpr char Launcher[] = "Run\\launcher.exe";
+std::string Disc;   // the disc's folder, with a backslash
 const std::string Stub = Installed() + "Thunx.exe";
 const std::string Menu = "C:\\thundra-steps\\links\\all\\programs\\Orvane\\Thundra\\", Desktop = "C:\\thundra-steps\\links\\all\\desktop\\Thundra.lnk";
 std::vector<std::string> Listed;   // the disc's files, by name
@@ -111,25 +112,35 @@ void Put(const Picture& picture)
     ASSERT_EQ(picture, Take());
 }
 
+// Every listed file whole, and DataDirectory naming their folder.
+bool DataWhole(const Picture& p)
+{
+    const std::string value = "HKLM\\" + std::string(Keys[1]) + "\\DataDirectory";
+    bool whole = p.count(value) && p.at(value) == '\1' + std::string(Data, sizeof Data);
+    for (const std::string& name : Listed)
+        whole = whole && p.count(Data + name) && p.at(Data + name) == ReadTextFile(Disc + "Run\\" + name);
+    return whole;
+}
+
 // "whole", "clean", or what lies between; links as chosen.
 std::string Judge(Picture p, bool startMenu, bool desktop)
 {
     for (const std::string& path : AtRestart)
         p.erase(path), p.erase(path + "\\");
-    bool whole = p.count(Stub) && p.at(Stub) == ReadTextFile(Launcher) && p.count("HKLM\\" + std::string(Keys[2]) + "\\UninstallString") &&
-                 p.count(Menu + "Thundra.lnk") == startMenu && p.count(Menu + "Uninstall Thundra.lnk") == startMenu && p.count(Desktop) == desktop &&
-                 p.count("HKLM\\" + std::string(Keys[1]) + "\\DataDirectory") && p.at("HKLM\\" + std::string(Keys[1]) + "\\DataDirectory") == '\1' + std::string(Data, sizeof Data);
-    for (const std::string& name : Listed)
-        whole = whole && p.count(Data + name) && p.at(Data + name) == ReadTextFile("Run\\" + name);
+    auto link = [&](const std::string& path) { return p.count(path) && p.at(path).find_first_not_of('\0') != std::string::npos; };
+    bool whole = p.count(Stub) && p.at(Stub) == ReadTextFile(Disc + Launcher) && p.count("HKLM\\" + std::string(Keys[2]) + "\\UninstallString") &&
+                 link(Menu + "Thundra.lnk") == startMenu && link(Menu + "Uninstall Thundra.lnk") == startMenu && link(Desktop) == desktop && DataWhole(p);
     bool clean = true;
     for (const auto& entry : p)
         clean = clean && IsFolder(entry.first) && entry.first.find("C:\\thundra-steps\\links\\") == 0 && entry.first.find("Orvane") == std::string::npos;
     return whole ? "whole" : clean ? "clean" : "between";
 }
 
-// The steps of a run: a picture before each, and what a power cut there leaves.
-std::vector<Picture> Kills, Cuts;
-bool Capturing;
+// The steps of a run: what each did, the picture before it, what a power cut there leaves, and whether the
+// data had been said copied by then.
+struct Taken { std::string what; Picture kill, cut; bool promised; };
+std::vector<Taken> Record;
+bool Capturing, SaidCopied;
 int Steps, FailAt;
 // What lasts: the files and folders as at the last change written through, each file's bytes at its last flush
 // (by name, following renames), each key as at its last flush.
@@ -137,29 +148,33 @@ Picture Lasting, Flushed;
 std::map<HANDLE, std::string> Files;
 std::map<HKEY, std::string> OpenKeys;
 
+// Each key as at its last flush, and each file's bytes as at its; what a file lost is cut back, or at every other
+// step zeroed. The names changed since the last write-through are undone, the newest first: all of them, or at
+// every other pair of steps none.
 Picture Cut(const Picture& now)
 {
     Picture cut;
-    for (const auto& entry : Lasting) {
-        std::string bytes = IsFolder(entry.first) || IsKey(entry.first) ? entry.second : Flushed[entry.first];
-        if (Kills.size() % 2 == 0 && now.count(entry.first) && now.at(entry.first).size() > bytes.size())
-            bytes.resize(now.at(entry.first).size(), '\0');   // every other cut zeroes what it loses rather than cutting it back
-        cut[entry.first] = bytes;
+    for (const auto& entry : Lasting)
+        if (IsKey(entry.first))
+            cut.insert(entry);
+    for (const auto& entry : Record.size() / 2 % 2 ? now : Lasting) {
+        std::string bytes = IsFolder(entry.first) ? "" : Flushed[entry.first];
+        if (!IsKey(entry.first) && Record.size() % 2 && now.count(entry.first) && now.at(entry.first).size() > bytes.size())
+            bytes.resize(now.at(entry.first).size(), '\0');
+        if (!IsKey(entry.first))
+            cut[entry.first] = bytes;
     }
     return cut;
 }
 
-std::vector<std::string> Trace;
 // Counts a step; true when it is to fail, with error.
-bool Step(DWORD error, const std::string& what = "")
+bool Step(DWORD error, const std::string& what)
 {
-    ++Steps;
-    if (Capturing) Trace.push_back(what);
     if (Capturing) {
-        Kills.push_back(Take());
-        Cuts.push_back(Cut(Kills.back()));
+        Picture now = Take();
+        Record.push_back({what, now, Cut(now), SaidCopied});
     }
-    return Steps == FailAt && (SetLastError(error), true);
+    return ++Steps == FailAt && (SetLastError(error), true);
 }
 // The namespace, written through to the disk: it lasts as it is, bytes as flushed. Only the run that takes
 // the pictures keeps this record.
@@ -180,7 +195,7 @@ HANDLE WINAPI Create(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUT
     bool changes = disposition != OPEN_EXISTING;
     if (changes && Step(ERROR_DISK_FULL, std::string("create ") + name))
         return INVALID_HANDLE_VALUE;
-    HANDLE file = CreateFileA(name, access, share, security, disposition, flags, templ);
+    HANDLE file = CreateFileA(name, access, share | FILE_SHARE_READ, security, disposition, flags, templ);   // for the record of what was flushed
     if (file != INVALID_HANDLE_VALUE && changes)
         Flushed[Files[file] = name] = "";
     else if (file != INVALID_HANDLE_VALUE)
@@ -200,7 +215,7 @@ BOOL WINAPI Flush(HANDLE file)
     WrittenThrough();
     return TRUE;
 }
-BOOL WINAPI Copy(LPCSTR, LPCSTR to, BOOL failIfExists) { return Step(ERROR_DISK_FULL, std::string("copy ") + to) ? FALSE : (Flushed[to] = "", CopyFileA(Launcher, to, failIfExists)); }
+BOOL WINAPI Copy(LPCSTR, LPCSTR to, BOOL failIfExists) { return Step(ERROR_DISK_FULL, std::string("copy ") + to) ? FALSE : (Flushed[to] = "", CopyFileA((Disc + Launcher).c_str(), to, failIfExists)); }
 BOOL WINAPI Delete(LPCSTR path) { return Step(ERROR_ACCESS_DENIED, std::string("delete ") + path) ? FALSE : DeleteFileA(path); }
 BOOL WINAPI DeleteOpen(HANDLE file) { return Step(ERROR_ACCESS_DENIED, "delete open " + Files[file]) ? FALSE : RealSystemCalls.DeleteOpenFile(file); }
 BOOL WINAPI Rename(LPCSTR from, LPCSTR to, DWORD how)
@@ -266,6 +281,7 @@ std::string Said;
 int WINAPI Answer(HWND, LPCSTR text, LPCSTR, UINT style)
 {
     Failed = Failed || (style & MB_ICONHAND) != 0;
+    SaidCopied = SaidCopied || strcmp(text, "Files copied successfully") == 0;
     Said = text;
     return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
 }
@@ -278,12 +294,13 @@ struct Road { const char* what; bool uninstall, hardDisk, startMenu, desktop; };
 // succeeded did.
 std::string Walk(const Road& road)
 {
-    Failed = false;
+    Failed = SaidCopied = CancelRequested = false;
     Said.clear();
     Steps = 0;
-    CancelRequested = false;
     if (road.uninstall) {
+        SetCurrentDirectoryA("C:\\");   // the stub's: no disc, and the list only in the data folder
         RunUninstall(GetModuleHandleA(nullptr), nullptr);
+        SetCurrentDirectoryA(Disc.c_str());
     } else {
         GetDataDir(InstallPath);
         if (RunChosenDiskUsage(nullptr, road.hardDisk))
@@ -298,6 +315,8 @@ std::string Walk(const Road& road)
 TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
 {
     EnterScratchFolder("thundra-disc");
+    char here[MAX_PATH];
+    Disc = std::string(here, GetCurrentDirectoryA(MAX_PATH, here)) + "\\";
     ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
     std::string list;
     for (const char* name : {"a.dat", "common.res", "b.dat", "checksum.lst"}) {
@@ -337,21 +356,20 @@ TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
         const Picture start = road.second();
         Put(start);
         Lasting = Flushed = start;
-        Kills.clear();
-        Cuts.clear();
-        Trace.clear();
+        Record.clear();
         if (getenv("THUNDRA_ROAD") && !strstr(road.first.what, getenv("THUNDRA_ROAD")))
             continue;
         Capturing = true;
         Walk(road.first);
         Capturing = false;
-        const int steps = Steps;
-        for (size_t i = 0; getenv("THUNDRA_STEPS") && i < Trace.size(); ++i)
-            printf("  %zu %s\n", i + 1, Trace[i].c_str());
         int held[3] = {};
-        for (int step = 1; step <= steps; ++step) {
+        for (size_t step = 1; step <= Record.size(); ++step) {
+            const Taken& at = Record[step - 1];
+            if (getenv("THUNDRA_STEPS"))
+                printf("  %zu %s\n", step, at.what.c_str());
+            EXPECT_TRUE(!at.promised || DataWhole(at.cut)) << road.first.what << ": said copied, and lost in a power cut at step " << step;
             for (int kind = 0; kind < 3; ++kind) {   // a kill, a failure, a power cut
-                Put(kind == 0 ? Kills[step - 1] : kind == 1 ? start : Cuts[step - 1]);
+                Put(kind == 0 ? at.kill : kind == 1 ? start : at.cut);
                 FailAt = kind == 1 ? step : 0;
                 if (kind == 1)
                     Walk(road.first);
@@ -361,11 +379,11 @@ TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
                 EXPECT_NE("between", verdict) << road.first.what << ", " << (kind == 0 ? "killed" : kind == 1 ? "failed" : "cut") << " at step " << step;
             }
         }
-        printf("%s: %d steps; whole or clean after a kill at %d, a failure at %d, a power cut at %d\n", road.first.what, steps, held[0], held[1], held[2]);
+        printf("%s: %zu steps; whole or clean after a kill at %d, a failure at %d, a power cut at %d\n", road.first.what, Record.size(), held[0], held[1], held[2]);
         if (road.first.what == install.what) {
-            cutShort = Kills[steps / 2];
+            cutShort = Record[Record.size() / 2].kill;
             // What makes it so: the list first, common.res last, named once every other file is on the disk.
-            auto at = [](const std::string& what) { return std::find(Trace.begin(), Trace.end(), what) - Trace.begin(); };
+            auto at = [](const std::string& what) { return std::find_if(Record.begin(), Record.end(), [&](const Taken& step) { return step.what == what; }) - Record.begin(); };
             for (const char* name : {"a.dat", "b.dat", "checksum.lst"})
                 EXPECT_LT(at(std::string("flush ") + Data + name), at(std::string("rename ") + Data + "common.res.part")) << name;
             EXPECT_LT(at(std::string("create ") + Data + "checksum.lst"), at(std::string("create ") + Data + "a.dat"));

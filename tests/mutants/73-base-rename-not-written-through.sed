@@ -1,0 +1,3 @@
+# a rename to a file's own name not written through to the disk
+# file: base/files.cpp
+43s/ | MOVEFILE_WRITE_THROUGH//
