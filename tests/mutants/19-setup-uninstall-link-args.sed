@@ -1,3 +1,3 @@
 # the uninstall link written without its arguments
 # file: setup/shortcuts.cpp
-169s/UninstallSwitch/nullptr/
+182s/UninstallSwitch/nullptr/

@@ -1,3 +1,3 @@
 # the uninstall entry left behind
 # file: setup/uninstall.cpp
-61{/UnregisterUninstall();/d}
+66s/ \&\& UnregisterUninstall())/)/

@@ -1,3 +1,3 @@
 # the entry, links and stub removed though no file was
 # file: setup/uninstall.cpp
-60s/if (RunFileEngine(owner, target, true)) {/RunFileEngine(owner, target, true); {/
+66s/if (RunFileEngine(owner, target, true) \&\& /if ((RunFileEngine(owner, target, true) || true) \&\& /

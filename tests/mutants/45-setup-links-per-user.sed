@@ -1,3 +1,3 @@
 # links made for the user alone on Windows NT, and for all users on the 95 family
 # file: setup/shortcuts.cpp
-91s/place == LinkPlace::Made \&\& IsWindowsNT()/place == LinkPlace::Made \&\& !IsWindowsNT()/
+104s/place == LinkPlace::Made \&\& IsWindowsNT()/place == LinkPlace::Made \&\& !IsWindowsNT()/

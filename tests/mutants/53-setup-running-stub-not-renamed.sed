@@ -1,3 +1,3 @@
 # the running stub left under its name for the restart to delete
 # file: setup/uninstall.cpp
-35s/if (IsWindowsNT() \&\& FormatInto/if (!IsWindowsNT() \&\& FormatInto/
+40s/if (IsWindowsNT() \&\& FormatInto/if (!IsWindowsNT() \&\& FormatInto/

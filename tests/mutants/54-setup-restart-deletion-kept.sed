@@ -1,3 +1,3 @@
 # the 95 family's restart deletion of the stub Setup writes again kept
 # file: setup/shortcuts.cpp
-232s/CancelDeletionAtRestart(stub);/;/
+247s/CancelDeletionAtRestart(stub);/;/

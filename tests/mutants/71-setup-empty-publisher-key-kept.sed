@@ -1,3 +1,3 @@
 # the empty publisher key a cut left stays when nothing of the game does
 # file: setup/setup_options.cpp
-92s/DeleteProductKey();/(void)0;/
+91s/DeleteProductKey();/(void)0;/

@@ -1,3 +1,3 @@
 # the publisher's Start-menu folder that stays after its removal not said
 # file: setup/shortcuts.cpp
-194s/RemoveDirectoryChain(folder, 2)/RemoveDirectoryChain(folder, 1)/
+213s/RemoveDirectoryChain(folder, 2)/RemoveDirectoryChain(folder, 1)/
