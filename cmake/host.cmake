@@ -81,6 +81,7 @@ add_test(NAME launcher_runtime_x86_64
     COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-runtime.sh x86_64-w64-mingw32-objdump ${CMAKE_BINARY_DIR}/x86_64/Thundra.exe)
 
 add_test(NAME floors COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-floors.sh ${CMAKE_SOURCE_DIR})
+add_test(NAME docs COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-docs.sh ${CMAKE_SOURCE_DIR})
 
 # --- Under Wine: one throwaway prefix and one wineserver for the whole run --
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
