@@ -139,7 +139,7 @@ bool StartMenuLinkExists(StartMenuLinks which)
         const char* folder = GetStartMenuDir(place);
         bool game = LinkPath(path, folder, GameLinkName) && FileExists(path);
         bool uninstall = LinkPath(path, folder, UninstallLinkName) && FileExists(path);
-        if (which == StartMenuLinks::Game ? game : which == StartMenuLinks::Both ? game && uninstall : game || uninstall)
+        if (game && (which == StartMenuLinks::Game || uninstall))
             return true;
     }
     return false;
@@ -223,7 +223,6 @@ bool RemoveDesktopLink()
             return false;
     return true;
 }
-
 
 bool CopyStub()
 {

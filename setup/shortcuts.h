@@ -19,9 +19,8 @@ const char* GetDesktopDir(LinkPlace place = LinkPlace::Made);
 const char* GetStubPath();
 
 // The Start-menu links in either place: the game link (what the options
-// dialog shows), both of them (nothing to make), or either of them
-// (something to remove: a cut may have left the uninstall link alone).
-enum class StartMenuLinks { Game, Both, Either };
+// dialog shows), or both of them (nothing to make).
+enum class StartMenuLinks { Game, Both };
 bool StartMenuLinkExists(StartMenuLinks which = StartMenuLinks::Game);
 bool DesktopLinkExists();
 void CreateStartMenuLinks();

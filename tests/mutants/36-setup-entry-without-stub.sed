@@ -1,3 +1,3 @@
 # the uninstall entry written without its stub
 # file: setup/shortcuts.cpp
-320s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/
+319s/if (!FileExists(GetStubPath()) \&\& !CopyStub())/if (false)/

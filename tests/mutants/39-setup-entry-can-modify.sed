@@ -1,3 +1,3 @@
 # the Apps list offers a Modify the uninstaller can't do
 # file: setup/shortcuts.cpp
-312s/{"NoModify", 1}/{"NoModify", 0}/
+311s/{"NoModify", 1}/{"NoModify", 0}/

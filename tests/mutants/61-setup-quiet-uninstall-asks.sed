@@ -1,3 +1,3 @@
 # the entry's quiet uninstall asks and shows boxes
 # file: setup/shortcuts.cpp
-325s/"%s %s", command, SilentSwitch/"%s", command/
+324s/"%s %s", command, SilentSwitch/"%s", command/

@@ -1,3 +1,3 @@
 # the stub renamed to its name without a flush: a power cut leaves the name over nothing
 # file: setup/shortcuts.cpp
-241s/ FlushFileNamed(working) \&\&//
+240s/ FlushFileNamed(working) \&\&//
