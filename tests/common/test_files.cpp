@@ -4,16 +4,19 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 std::string ReadTextFile(const std::string& path)
 {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
+    // Also while the Launcher holds the file open, even to delete it.
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty())
+        ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes.substr(0, read);
 }
 
 std::string TestProgramFolder()

@@ -9,7 +9,8 @@
 constexpr char UpToDateDriverTable[] = "v 10de\nd 6cd 0 0 0 0\nv 0\nd 0 0 0 0 0\n";
 
 inline bool WriteTextFile(const std::string& path, const std::string& text) { return static_cast<bool>(std::ofstream(path, std::ios::binary) << text << std::flush); }
-// A file's bytes, also while another program writes it; empty when missing.
+// A file's bytes, also while another program writes it or holds it to
+// delete; empty when missing.
 std::string ReadTextFile(const std::string& path);
 // The folder of the running test program, where the doubles lie too.
 std::string TestProgramFolder();

@@ -38,18 +38,6 @@ bool IsFolder(const std::string& path) { return path.back() == '\\'; }
 std::string KeyOf(const std::string& path) { return path.substr(5, path.rfind('\\', path.size() - 2) - 5); }
 std::string NameOf(const std::string& path) { return path.substr(path.rfind('\\', path.size() - 2) + 1); }
 
-// A file's bytes, also while the Launcher holds it open.
-std::string Bytes(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    if (!bytes.empty())
-        ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes.substr(0, read);
-}
-
 void TakeKey(Picture& picture, const std::string& key)
 {
     HKEY open;
@@ -69,7 +57,7 @@ Picture Take()
     Picture picture;
     for (const std::string& root : Roots)
         for (const std::string& path : ListTree(root))
-            (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) ? picture[path + "\\"] = "" : picture[path] = Bytes(path);
+            (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) ? picture[path + "\\"] = "" : picture[path] = ReadTextFile(path);
     for (const char* key : Keys)
         TakeKey(picture, key);
     return picture;
@@ -191,7 +179,7 @@ BOOL WINAPI Flush(HANDLE file)
     if (Step(ERROR_DISK_FULL, "flush " + Files[file]) || !FlushFileBuffers(file))
         return FALSE;
     if (Capturing)
-        Flushed[Files[file]] = Bytes(Files[file]);
+        Flushed[Files[file]] = ReadTextFile(Files[file]);
     return WrittenThrough(), TRUE;
 }
 BOOL WINAPI Copy(LPCSTR, LPCSTR to, BOOL failIfExists) { return Step(ERROR_DISK_FULL, std::string("copy ") + to) ? FALSE : (Flushed[to] = "", CopyFileA((Disc + Launcher).c_str(), to, failIfExists)); }
