@@ -5,9 +5,11 @@
 // verified copy of the same files without the dialog shows what the
 // checksum and the copy cost apart from the drawing. Prints the times,
 // their ratios and the checksum's speed in this build.
-//   install_bench.exe FOLDER [--show]
+//   install_bench.exe FOLDER [--show | --small]
 // --show slows every chunk down so that the progress dialog can be watched
 // (and photographed by scripts/progress-screenshot.sh); one round.
+// --small: one round of a data set of some 5 MB, every figure printed once
+// (the test command's run, which looks only at what is printed).
 #include <windows.h>
 #include <commctrl.h>
 #include <stdio.h>
@@ -200,11 +202,11 @@ int main(int argc, char** argv)
 {
     UseRealSystemCalls();
     if (argc < 2) {
-        fprintf(stderr, "usage: install_bench.exe FOLDER [--show]\n");
+        fprintf(stderr, "usage: install_bench.exe FOLDER [--show | --small]\n");
         return 2;
     }
     Root = argv[1];
-    bool show = argc > 2 && strcmp(argv[2], "--show") == 0;
+    bool show = argc > 2 && strcmp(argv[2], "--show") == 0, small = argc > 2 && strcmp(argv[2], "--small") == 0;
     InitCommonControls();
     SetupInstance = GetModuleHandleA(nullptr);
     Sys.MessageBoxA = AnswerYes;
@@ -241,15 +243,15 @@ int main(int argc, char** argv)
                                                            : "32-bit registers, no MMX";
 
     // The data set: 4 files of 40 MB and 250 of 400 KB, 260 MB in all,
-    // within the 256 files a list may name.
+    // within the 256 files a list may name; small, 4 of 1 MB and 25 of 40 KB.
     CreateDirectoryA(Root.c_str(), nullptr);
     std::string run = Root + "\\Run";
     CreateDirectoryA(run.c_str(), nullptr);
     FileList files;
     for (int i = 0; i < 4; ++i)
-        files.push_back({"track" + std::to_string(i) + ".pak", 40u << 20, 0});
-    for (int i = 0; i < 250; ++i)
-        files.push_back({"car" + std::to_string(i) + ".tex", 400u << 10, 0});
+        files.push_back({"track" + std::to_string(i) + ".pak", small ? 1u << 20 : 40u << 20, 0});
+    for (int i = 0; i < (small ? 25 : 250); ++i)
+        files.push_back({"car" + std::to_string(i) + ".tex", small ? 40u << 10 : 400u << 10, 0});
     std::string list;
     unsigned long long total = 0;
     uint32_t seed = 7;
@@ -288,7 +290,7 @@ int main(int argc, char** argv)
     CopyRound(files, run, "plain", PlainCopyOf);   // the first copy of a run is slow: not counted
     // Each round takes the four in another order: none always follows the
     // flushed install's writing to the disk, nor always comes first.
-    for (int round = 0; round < (show ? 1 : 5); ++round) {
+    for (int round = 0; round < (show || small ? 1 : 5); ++round) {
         for (int turn = 0; turn < 4; ++turn) {
             switch ((round + turn) % 4) {
             case 0:

@@ -83,7 +83,10 @@ add_test(NAME launcher_runtime_x86_64
 add_test(NAME floors COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-floors.sh ${CMAKE_SOURCE_DIR})
 add_test(NAME docs COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-docs.sh ${CMAKE_SOURCE_DIR})
 
-# --- Under Wine: one throwaway prefix and one wineserver for the whole run --
+# --- Under Wine: throwaway prefixes, each with one wineserver for the run ----
+# The tests of one session take turns (they share its registry and disks);
+# the sessions run side by side: the in-process tests in one, the shipped
+# exe end to end in another, and two for users of their own.
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
 set(WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_STATE})
 add_test(NAME wine_session_start COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh start ${WINE_STATE})
@@ -94,30 +97,44 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine RESOURCE
 add_test(NAME win32 COMMAND ${WINE_RUN} ${TEST_BIN}/win32_tests.exe)
 add_test(NAME every_step COMMAND ${WINE_RUN} ${CMAKE_BINARY_DIR}/x86_64/tests/bin/every_step_tests.exe)
 set_tests_properties(every_step PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
-add_test(NAME flush_trace COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/flush_trace.sh ${WINE_STATE} ${TEST_BIN}/e2e_tests.exe)
-add_test(NAME e2e COMMAND ${WINE_RUN} ${TEST_BIN}/e2e_tests.exe --gtest_filter=-*Profile*:*Japanese*)
-set_tests_properties(e2e flush_trace PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")
-set_tests_properties(win32 e2e flush_trace PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
+add_test(NAME flush_trace COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/flush_trace.sh ${WINE_STATE} ${SAMPLE_DISC}/Thundra.exe)
+# The install benchmark once, on a small data set: every figure printed.
+add_test(NAME benchmark COMMAND ${CMAKE_SOURCE_DIR}/tests/build/check-bench.sh ${WINE_RUN}
+    ${CMAKE_BINARY_DIR}/x86_64/tests/bin/install_bench.exe C:\\thundra-bench --small)
+set_tests_properties(benchmark PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 300)
+set_tests_properties(win32 flush_trace PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT 600)
+
+# The end-to-end session's prefix comes from the same template, once the
+# first session has made it.
+set(WINE_E2E_STATE ${CMAKE_BINARY_DIR}/wine-e2e)
+add_test(NAME wine_e2e_start COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh start ${WINE_E2E_STATE})
+add_test(NAME wine_e2e_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_E2E_STATE})
+set_tests_properties(wine_e2e_start PROPERTIES FIXTURES_SETUP wine_e2e RESOURCE_LOCK wine_e2e DEPENDS wine_session_start)
+set_tests_properties(wine_e2e_stop PROPERTIES FIXTURES_CLEANUP wine_e2e RESOURCE_LOCK wine_e2e)
+add_test(NAME e2e COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_E2E_STATE} ${TEST_BIN}/e2e_tests.exe
+    --gtest_filter=-*Profile*:*Japanese*)
+set_tests_properties(e2e PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}"
+    FIXTURES_REQUIRED wine_e2e RESOURCE_LOCK wine_e2e TIMEOUT 600)
 
 # A session of its own for a user whose profile the ANSI code page can't
 # write (Zhanna, in Cyrillic).
 set(WINE_PROFILE_STATE ${CMAKE_BINARY_DIR}/wine-profile)
 add_test(NAME wine_profile_start COMMAND env THUNDRA_USER=Жанна ${CMAKE_SOURCE_DIR}/tests/wine/session.sh start ${WINE_PROFILE_STATE})
 add_test(NAME wine_profile_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_PROFILE_STATE})
-set_tests_properties(wine_profile_start PROPERTIES FIXTURES_SETUP wine_profile RESOURCE_LOCK wine)
-set_tests_properties(wine_profile_stop PROPERTIES FIXTURES_CLEANUP wine_profile RESOURCE_LOCK wine)
+set_tests_properties(wine_profile_start PROPERTIES FIXTURES_SETUP wine_profile RESOURCE_LOCK wine_profile)
+set_tests_properties(wine_profile_stop PROPERTIES FIXTURES_CLEANUP wine_profile RESOURCE_LOCK wine_profile)
 add_test(NAME e2e_profile COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_PROFILE_STATE} ${TEST_BIN}/e2e_tests.exe --gtest_filter=*Profile*)
 set_tests_properties(e2e_profile PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}"
-    FIXTURES_REQUIRED wine_profile RESOURCE_LOCK wine TIMEOUT 600)
+    FIXTURES_REQUIRED wine_profile RESOURCE_LOCK wine_profile TIMEOUT 600)
 
 # A Japanese Windows: code page 932, whose characters may end in the byte of
 # a backslash, and a user named in it.
 set(WINE_JA_STATE ${CMAKE_BINARY_DIR}/wine-ja)
 add_test(NAME wine_ja_start COMMAND env THUNDRA_USER=表示 THUNDRA_LOCALE=ja_JP.UTF-8 ${CMAKE_SOURCE_DIR}/tests/wine/session.sh start ${WINE_JA_STATE})
 add_test(NAME wine_ja_stop COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/session.sh stop ${WINE_JA_STATE})
-set_tests_properties(wine_ja_start PROPERTIES FIXTURES_SETUP wine_ja RESOURCE_LOCK wine)
-set_tests_properties(wine_ja_stop PROPERTIES FIXTURES_CLEANUP wine_ja RESOURCE_LOCK wine)
+set_tests_properties(wine_ja_start PROPERTIES FIXTURES_SETUP wine_ja RESOURCE_LOCK wine_ja)
+set_tests_properties(wine_ja_stop PROPERTIES FIXTURES_CLEANUP wine_ja RESOURCE_LOCK wine_ja)
 add_test(NAME win32_ja COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_JA_STATE} ${TEST_BIN}/win32_tests.exe --gtest_filter=InstallPath.*:Switches.*)
 add_test(NAME e2e_ja COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine/run.sh ${WINE_JA_STATE} ${TEST_BIN}/e2e_tests.exe --gtest_filter=*Japanese*)
 set_tests_properties(e2e_ja PROPERTIES ENVIRONMENT "THUNDRA_LAUNCHER=Z:${SHIPPED_LAUNCHER};THUNDRA_SAMPLE_DISC=Z:${SAMPLE_DISC}")
-set_tests_properties(win32_ja e2e_ja PROPERTIES FIXTURES_REQUIRED wine_ja RESOURCE_LOCK wine TIMEOUT 600)
+set_tests_properties(win32_ja e2e_ja PROPERTIES FIXTURES_REQUIRED wine_ja RESOURCE_LOCK wine_ja TIMEOUT 600)

@@ -16,7 +16,7 @@ trap '"$root/scripts/wine/session.sh" stop "$state" >/dev/null' EXIT
 # Figures are the product's only where its code runs natively: never
 # through qemu, which emulates every instruction.
 echo "install, x86_64 build of the same C++, natively under 64-bit Wine:"
-"$root/scripts/wine/run.sh" "$state" "$build/x86_64/bench/install_bench.exe" 'C:\thundra-bench'
+"$root/scripts/wine/run.sh" "$state" "$build/x86_64/tests/bin/install_bench.exe" 'C:\thundra-bench'
 # The build tree's 32-bit Wine runs its loader through qemu; where this
 # machine runs 32-bit programs itself, the same loader runs natively.
 wine32=$build/wine32

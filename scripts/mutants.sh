@@ -32,7 +32,7 @@ run_suite() {
     ctest --test-dir "$build" -j2 --stop-on-failure --output-on-failure >>"$log" 2>&1
     local status=$?
     # A run stopped at its first failure skips the sessions' own cleanup.
-    for session in wine wine-profile wine-ja; do
+    for session in wine wine-e2e wine-profile wine-ja; do
         "$root/tests/wine/session.sh" stop "$build/$session" >/dev/null 2>&1
     done
     if [ $status -eq 0 ]; then

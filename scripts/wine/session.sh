@@ -31,7 +31,9 @@ overrides="winemenubuilder.exe=d;mscoree=d;mshtml=d;mapi32=n,b;ddraw=n,b"
 
 stop_session() {
     # shellcheck disable=SC1091
-    [ ! -f "$state/env" ] || (. "$state/env" && wineserver64 -k 2>/dev/null || true)
+    # Waited for: a prefix made next may get this one's inode, by which Wine
+    # finds its server.
+    [ ! -f "$state/env" ] || (. "$state/env" && { wineserver64 -k; wineserver64 -w; } 2>/dev/null || true)
     [ ! -f "$state/xvfb.pid" ] || kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
     rm -rf "$state/env" "$state/xvfb.pid" "$prefix"
 }

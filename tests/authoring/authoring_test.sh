@@ -18,14 +18,18 @@ expect() {   # what, expected status, pattern the output holds, command...
 mkdir -p "$work/data" "$work/redist" "$work/many"
 head -c 300000 /dev/urandom >"$work/data/track1.dat"
 : >"$work/data/empty.dat"
-for f in data/common.res redist/dsetup.dll Thundra.exe race.bin debug.bin readme.txt; do printf 'MZ %s' "$f" >"$work/$f"; done
+for f in data/common.res redist/dsetup.dll Thundra.exe race.bin debug.bin readme.txt; do
+    printf 'MZ %s' "$f" >"$work/$f"
+done
 for i in $(seq 256); do : >"$work/many/f$i.dat"; done
 make_disc() {   # data folder, out, then more options
-    "$tool" make --launcher "$work/Thundra.exe" --race "$work/race.bin" --debug "$work/debug.bin" --readme "$work/readme.txt" --data "$1" --out "$2" "${@:3}"
+    "$tool" make --launcher "$work/Thundra.exe" --race "$work/race.bin" --debug "$work/debug.bin" \
+        --readme "$work/readme.txt" --data "$1" --out "$2" "${@:3}"
 }
 
 expect "make" 0 "" make_disc "$work/data" "$work/disc" --redist "$work/redist" --iso "$work/disc.iso"
-expect "what the disc holds" 0 "" ls "$work/disc/"{autorun.inf,Thundra.exe,redist/directx7/dsetup.dll} "$work/disc/Run/"{race.bin,debug.bin,readme.txt,common.res} "$work/disc.iso"
+expect "what the disc holds" 0 "" ls "$work/disc/"{autorun.inf,Thundra.exe,redist/directx7/dsetup.dll} \
+    "$work/disc/Run/"{race.bin,debug.bin,readme.txt,common.res} "$work/disc.iso"
 expect "verify a good disc" 0 "4 listed, 0 problems" "$tool" verify "$work/disc"
 printf 'X' | dd of="$work/disc/Run/track1.dat" bs=1 seek=1000 conv=notrunc 2>/dev/null
 rm "$work/disc/Run/common.res"

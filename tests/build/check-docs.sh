@@ -12,7 +12,10 @@ cd "$1" || exit 2
 missing=0
 say() { echo "missing: $1"; missing=1; }
 # Each document on one line, its fenced blocks left out.
-text=$(for doc in README.md docs/*.md; do awk '/^```/ { fenced = !fenced; next } !fenced' "$doc" | tr '\n' ' ' | tr -s ' '; echo; done)
+text=$(for doc in README.md docs/*.md; do
+    awk '/^```/ { fenced = !fenced; next } !fenced' "$doc" | tr '\n' ' ' | tr -s ' '
+    echo
+done)
 spans=$(grep -oE '`[^`]+`' <<<"$text" | tr -d '`')
 
 while read -r span; do

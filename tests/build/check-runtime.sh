@@ -10,7 +10,9 @@ set -euo pipefail
 headers=$("$1" -p "$2")
 dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
 echo "imports:" $dlls; echo "$headers" | grep '^Subsystem'
-[ -n "$dlls" ] && ! grep -v -x -E '(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|msvcrt)\.dll' <<<"$dlls" && grep -q '^Subsystem.*Windows GUI' <<<"$headers" || exit 1
-if [ "${3:-}" = 386 ] && "$1" -d "$2" | grep -E '\s(cmov|fcomi|fucomi|bswap|cmpxchg|xadd|rdtsc|sfence|lfence|mfence)'; then
+system='(kernel32|user32|gdi32|advapi32|shell32|ole32|comctl32|msvcrt)\.dll'
+[ -n "$dlls" ] && ! grep -v -x -E "$system" <<<"$dlls" && grep -q '^Subsystem.*Windows GUI' <<<"$headers" || exit 1
+later='\s(cmov|fcomi|fucomi|bswap|cmpxchg|xadd|rdtsc|sfence|lfence|mfence)'
+if [ "${3:-}" = 386 ] && "$1" -d "$2" | grep -E "$later"; then
     exit 1
 fi

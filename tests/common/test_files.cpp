@@ -5,18 +5,45 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "setup/checksum.h"
+
 namespace fs = std::filesystem;
 
 std::string ReadTextFile(const std::string& path)
 {
     // Also while the Launcher holds the file open, even to delete it.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, 0, nullptr);
     std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
     if (!bytes.empty())
         ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
     return bytes.substr(0, read);
+}
+
+std::string ChecksumOf(const std::string& bytes)
+{
+    char hex[9];
+    auto data = reinterpret_cast<const unsigned char*>(bytes.data());
+    return std::string(hex, snprintf(hex, sizeof hex, "%x", UpdateChecksum(ChecksumStart, data, bytes.size())));
+}
+
+std::vector<std::string> WriteDiscFiles(
+    const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files, bool itself)
+{
+    std::vector<std::string> names;
+    std::string list;
+    CreateDirectoryA((folder + "\\Run").c_str(), nullptr);
+    for (const auto& [name, bytes] : files) {
+        if (!WriteTextFile(folder + "\\Run\\" + name, bytes))
+            return {};
+        names.push_back(name);
+        list += name + " " + ChecksumOf(bytes) + "\n";
+    }
+    if (itself)
+        names.push_back("checksum.lst"), list += "checksum.lst 0\n";
+    return WriteTextFile(folder + "\\Run\\checksum.lst", list) ? names : std::vector<std::string>();
 }
 
 std::string TestProgramFolder()
@@ -38,7 +65,8 @@ std::vector<std::string> ListTree(const std::string& folder, const std::vector<s
 {
     std::vector<std::string> entries;
     std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(folder, error); it != fs::recursive_directory_iterator(); it.increment(error)) {
+    for (auto it = fs::recursive_directory_iterator(folder, error); it != fs::recursive_directory_iterator();
+         it.increment(error)) {
         if (std::count(skip.begin(), skip.end(), it->path().string()))
             it.disable_recursion_pending();
         else
@@ -74,7 +102,8 @@ bool RunOnHost(const std::string& command)
     const char* done = "C:\\thundra-host-done";
     DeleteFileA(done);
     std::string line = "/bin/sh -c \"" + command + " && touch " + HostPath(done) + "\"";
-    bool started = CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    bool started =
+        CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     for (int i = 0; started && i < 1000 && GetFileAttributesA(done) == INVALID_FILE_ATTRIBUTES; ++i)
@@ -84,7 +113,8 @@ bool RunOnHost(const std::string& command)
 
 std::string HostPath(const std::string& path)
 {
-    std::string host = std::string(getenv("WINEPREFIX")) + (path[0] == 'S' ? "/dosdevices/s:" : "/drive_c") + path.substr(2);
+    std::string host =
+        std::string(getenv("WINEPREFIX")) + (path[0] == 'S' ? "/dosdevices/s:" : "/drive_c") + path.substr(2);
     std::replace(host.begin(), host.end(), '\\', '/');
     return "'" + host + "'";
 }

@@ -17,8 +17,8 @@
 extern const std::string LauncherUnderTest, SampleDisc;
 
 constexpr char VersionWarning[] = "Thundra is not designed for Windows 2000\nContinue?";
-constexpr char CrashQuestion[] =
-    "Ostro would love to get information about this crash.  Would it be ok to mail the logfile to thundra-bugs@ostro.example?";
+constexpr char CrashQuestion[] = "Ostro would love to get information about this crash.  Would it be ok to mail the "
+                                 "logfile to thundra-bugs@ostro.example?";
 
 // Each test gets a disc folder C:\thundra-e2e\disc holding the Launcher,
 // the autorun marker and what Play needs (the demo game as Run\race.bin and
@@ -31,7 +31,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Starts "Launcher arguments" from a neutral directory, answers its boxes.
-    RobotRun Launch(const std::string& arguments, const std::vector<RobotRule>& script = {}, const RobotHook& hook = nullptr) const { return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, 60000, hook); }
+    RobotRun Launch(
+        const std::string& arguments, const std::vector<RobotRule>& script = {}, const RobotHook& hook = nullptr) const
+    {
+        return RunWithRobot("\"" + Disc("\\Thundra.exe") + "\" " + arguments, "C:\\windows", script, 60000, hook);
+    }
     std::string Disc(const std::string& relative = "") const { return "C:\\thundra-e2e\\disc" + relative; }
     // With a blank, as on Windows XP, and a program planted at the blank ("temp.exe", the Notepad
     // double): an unquoted command line would start that instead of the game.
@@ -54,15 +58,31 @@ std::vector<RobotRule> InstallScript(const char* startMenu, const char* desktop,
 std::vector<std::string> WriteGameData(const std::string& disc, int files, size_t size);
 // What Setup and the uninstaller may touch: files, folders, registry values.
 std::vector<std::string> MachineState();
+// Restarts Windows, which carries out what waits for the next start; true when it did.
+inline bool Restart() { return RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode == 0; }
+// What differs from the machine before, once Windows has restarted.
+inline std::string AfterRestart(const std::vector<std::string>& before)
+{
+    return Restart() ? ListDifference(before, MachineState()) : "the restart failed";
+}
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-inline void StoreDataDirectory(const char* path) { RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path, static_cast<DWORD>(strlen(path) + 1)); }
+inline void StoreDataDirectory(const char* path)
+{
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, path,
+        static_cast<DWORD>(strlen(path) + 1));
+}
 // The user gives up on Setup once a box of the caption last has been
 // answered and the progress dialog is gone (while it closes, a Cancel is a
 // request to the run that has just ended): the options dialog is
 // cancelled. True once it is.
 bool GiveUpAfter(const std::vector<RobotBox>& boxes, const char* last);
 // Polls, at most 20 s, until done() holds; says whether it did.
-inline bool WaitFor(const std::function<bool()>& done) { for (int i = 0; i < 1000 && !done(); ++i) Sleep(20); return done(); }
+inline bool WaitFor(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 1000 && !done(); ++i)
+        Sleep(20);
+    return done();
+}
 
 // "[caption] answer" of every box, sorted: boxes on screen together (the
 // progress dialog and the dialog over it) may be met in either order. With
@@ -75,7 +95,6 @@ inline std::string LogLine(const std::string& log, const std::string& key)
     size_t at = log.find(key + ": "), start = at + key.size() + 2;
     return at == std::string::npos ? "(no " + key + ")" : log.substr(start, log.find_first_of("\r\n", start) - start);
 }
-
 
 // Makes Wine report a Windows version to "Thundra.exe" and its stub
 // "Thunx.exe" ("win98", ...), or its default (Windows 7) for nullptr.

@@ -10,26 +10,36 @@ const RobotRule GoOn = {"Thundra", VersionWarning, "Yes"};
 
 TEST_F(E2E, WhatTheGameIsGivenAndWhatItsExitCodeSays)
 {
-    const std::string longest = "-exit 0 " + std::string(491, 'w');   // with "-noautoplay ", the whole 511-character copy
-    // tail: what follows the image path; text: the box for the exit code, nullptr for none; a patch in the default install directory wins over both images
-    const struct { std::string arguments, tail; const char *image, *text; bool patch = false; } rows[] = {
+    const std::string longest =
+        "-exit 0 " + std::string(491, 'w');   // with "-noautoplay ", the whole 511-character copy
+    // tail: what follows the image path; text: the box for the exit code, nullptr for none; a patch in the default
+    // install directory wins over both images
+    const struct {
+        std::string arguments, tail;
+        const char *image, *text;
+        bool patch = false;
+    } rows[] = {
         {"-noautoplay -exit 0", "  -exit 0", "normal", nullptr},
         {"-noautoplay -exit 0", "  -exit 0", "safe mode", nullptr, true},
-        {"-no3dfx -noautoplay \"C:\\A Path\\x\" -SAFE -exit 2", "   \"C:\\A Path\\x\" -SAFE -exit 2", "normal", "Unable to initialize DirectX.\r\nIs it installed correctly?"},
-        {"-noautoplay -safe -exit 3", "   -exit 3", "safe mode", "Your video card reports that it does not support 3D texture mapping."},
-        {"-noautoplay -exit 4", "  -exit 4", "normal", "Your video card reports that it does not support 3D graphics.\r\nIf you have previously crashed you may need to reboot."},
-        {"-noautoplay -exit 5", "  -exit 5", "normal", "Your video card returned an error.  Are your video drivers up to date?"},
-        {"-noautoplay -exit 6", "  -exit 6", "normal", "Thundra is not installed properly.  Please run setup from the CD."},
-        {"-noautoplay -exit 7", "  -exit 7", "normal", "Thundra has exited unexpectedly (7).  Let's check out the log."},
-        {"-noautoplay -exit 2147483653", "  -exit 2147483653", "normal", "Thundra has exited unexpectedly (-2147483643).  Let's check out the log."},
+        {"-no3dfx -noautoplay \"C:\\A Path\\x\" -SAFE -exit 2", "   \"C:\\A Path\\x\" -SAFE -exit 2", "normal",
+            "Unable to initialize DirectX.\r\nIs it installed correctly?"},
+        {"-noautoplay -safe -exit 3", "   -exit 3", "safe mode",
+            "Your video card reports that it does not support 3D texture mapping."},
+        {"-noautoplay -exit 7", "  -exit 7", "normal",
+            "Thundra has exited unexpectedly (7).  Let's check out the log."},
+        {"-noautoplay -exit 2147483653", "  -exit 2147483653", "normal",
+            "Thundra has exited unexpectedly (-2147483643).  Let's check out the log."},
         {"-noautoplay " + longest, "  " + longest, "normal", nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.substr(0, 60));
         DeleteFileA(Disc("\\notepad-calls.txt").c_str());
-        ASSERT_TRUE(!row.patch || SHCreateDirectoryExA(nullptr, "C:\\Program Files (x86)\\Orvane\\Thundra", nullptr) == ERROR_SUCCESS);
-        ASSERT_TRUE(!row.patch || CopyFileA(Disc("\\Run\\debug.bin").c_str(), "C:\\Program Files (x86)\\Orvane\\Thundra\\patch.bin", FALSE));
-        RobotRun run = Launch(row.arguments, {GoOn, {"Our Apologies", row.text ? row.text : "-", "OK"}, {"Thundra", CrashQuestion, "No"}});
+        ASSERT_TRUE(!row.patch ||
+            SHCreateDirectoryExA(nullptr, "C:\\Program Files (x86)\\Orvane\\Thundra", nullptr) == ERROR_SUCCESS);
+        ASSERT_TRUE(!row.patch ||
+            CopyFileA(Disc("\\Run\\debug.bin").c_str(), "C:\\Program Files (x86)\\Orvane\\Thundra\\patch.bin", FALSE));
+        RobotRun run = Launch(row.arguments,
+            {GoOn, {"Our Apologies", row.text ? row.text : "-", "OK"}, {"Thundra", CrashQuestion, "No"}});
         RemoveTree("C:\\Program Files (x86)\\Orvane");
         EXPECT_EQ(0u, run.exitCode);
         bool crash = row.text != nullptr && strstr(row.text, "unexpectedly") != nullptr;

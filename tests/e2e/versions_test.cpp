@@ -9,18 +9,27 @@
 namespace {
 
 constexpr char Upgrade[] = "Thundra requires DirectX 7 to run.\nWould you like to upgrade now?";
-constexpr char Driver[] = "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
+constexpr char Driver[] =
+    "Your video drivers appear to be out of date; Thundra\nmay not function properly. Do you wish to continue?";
 // Whatever display Wine's DirectDraw reports, listed with a version no driver reaches.
 constexpr char OutOfDate[] = "v 10de\nd 6cd 99 0 0 0\nv 0\nd 0 99 0 0 0\n";
 
 TEST_F(E2E, PlayOnEveryWindowsVersion)
 {
-    const std::string upgrade = "[DirectX Setup] " + std::string(Upgrade) + " -> ", driver = "[Thundra] " + std::string(Driver) + " -> ",
-                      nt4 = "[Thundra] Thundra cannot run under Windows NT 4.0\nContinue? -> Yes", nt5 = "[Thundra] " + std::string(VersionWarning) + " -> Yes";
+    const std::string upgrade = "[DirectX Setup] " + std::string(Upgrade) + " -> ",
+                      driver = "[Thundra] " + std::string(Driver) + " -> ",
+                      nt4 = "[Thundra] Thundra cannot run under Windows NT 4.0\nContinue? -> Yes",
+                      nt5 = "[Thundra] " + std::string(VersionWarning) + " -> Yes";
     // dsetup: the version, revision and setup result it reports
-    const struct { const char *version, *dsetup, *table, *answer; unsigned exitCode; std::vector<std::string> boxes; bool gameRuns; } rows[] = {
+    const struct {
+        const char *version, *dsetup, *table, *answer;
+        unsigned exitCode;
+        std::vector<std::string> boxes;
+        bool gameRuns;
+    } rows[] = {
         {"win95", "0x40006 716 0", OutOfDate, "Yes", 0, {upgrade + "Yes", driver + "Yes"}, true},
-        {"win98", "0x40007 715 0", OutOfDate, "No", 0, {upgrade + "No", "[DirectX Setup] DirectX 7 was not installed -> OK"}, false},
+        {"win98", "0x40007 715 0", OutOfDate, "No", 0,
+            {upgrade + "No", "[DirectX Setup] DirectX 7 was not installed -> OK"}, false},
         {"win98", "", OutOfDate, "No", 1, {driver + "No"}, false},
         {"win98", "", "", "OK", 0, {"[Our Apologies] Unable to open driver datafile -> OK"}, false},
         {"nt40", "0x40006 716 0", OutOfDate, "Yes", 0, {nt4}, true},
@@ -34,13 +43,16 @@ TEST_F(E2E, PlayOnEveryWindowsVersion)
         DeleteFileA(Disc("\\Run\\drivers.dat").c_str());
         ASSERT_TRUE(WriteTextFile(Disc("\\redist\\directx7\\dsetup-control.txt"), row.dsetup));
         ASSERT_TRUE(*row.table == '\0' || WriteTextFile(Disc("\\Run\\drivers.dat"), row.table));
-        RobotRun run = Launch("-noautoplay -exit 0", {{"DirectX Setup", Upgrade, row.answer}, {"DirectX Setup", "DirectX 7 was not installed", "OK"},
-                                                      {"Thundra", Driver, row.answer}, {"Our Apologies", "Unable to open", "OK"}, {"Thundra", "", "Yes"}});
+        RobotRun run = Launch("-noautoplay -exit 0",
+            {{"DirectX Setup", Upgrade, row.answer}, {"DirectX Setup", "DirectX 7 was not installed", "OK"},
+                {"Thundra", Driver, row.answer}, {"Our Apologies", "Unable to open", "OK"}, {"Thundra", "", "Yes"}});
         EXPECT_EQ(row.exitCode, run.exitCode);
         EXPECT_EQ(row.boxes, Answers(run, true));
         EXPECT_EQ(row.gameRuns, !ReadTextFile(Temp("thun.log")).empty());
-        EXPECT_EQ(row.answer == std::string("Yes") && row.boxes[0] == upgrade + "Yes" ? "DirectXSetupA folder=" + Disc("\\redist\\directx7") + " flags=0x10018\n" : "",
-                  ReadTextFile(Disc("\\redist\\directx7\\dsetup-calls.txt")));
+        EXPECT_EQ(row.answer == std::string("Yes") && row.boxes[0] == upgrade + "Yes"
+                ? "DirectXSetupA folder=" + Disc("\\redist\\directx7") + " flags=0x10018\n"
+                : "",
+            ReadTextFile(Disc("\\redist\\directx7\\dsetup-calls.txt")));
         DeleteFileA(Disc("\\redist\\directx7\\dsetup-calls.txt").c_str());
     }
 }
@@ -59,16 +71,21 @@ TEST_F(E2E, TheStubGoesAtTheNextStartUnlessSetupComesFirst)
         char stub[MAX_PATH] = "";
         Launch("-setup", InstallScript("+", "+"));
         GetShortPathNameA(Stub, stub, MAX_PATH);
-        EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
+        EXPECT_EQ((std::vector<std::string> {"[Thundra] OK", "[Uninstall] Yes"}),
+            Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
         EXPECT_EQ(version == "win98" ? "[rename]\r\nNUL=" + std::string(stub) + "\r\n" : "", ReadTextFile(wininit));
         Launch("-setup", InstallScript("+", "+"));
         EXPECT_EQ(version == "win98" ? "[rename]\r\n" : "", ReadTextFile(wininit)) << "the new stub is still to go";
-        EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
-        EXPECT_TRUE(ReadTextFile(Stub) == ReadTextFile(Disc("\\Thundra.exe")) && RegistryText(UninstallKey, "UninstallString") == uninstall &&
-                    (Exists(DesktopLink) || Exists("C:\\users\\root\\Desktop\\Thundra.lnk"))) << "no stub, entry or link";
-        EXPECT_EQ((std::vector<std::string>{"[Thundra] OK", "[Uninstall] Yes"}), Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
-        EXPECT_EQ(0u, RunWithRobot("wineboot.exe -r", "C:\\windows", {}).exitCode);
-        EXPECT_FALSE(Exists(Stub) || (version == "win7" && Exists("C:\\Program Files (x86)\\Orvane"))) << "the stub or its folders stayed (wininit.ini deletes files only)";
+        EXPECT_TRUE(Restart());
+        EXPECT_TRUE(ReadTextFile(Stub) == ReadTextFile(Disc("\\Thundra.exe")) &&
+            RegistryText(UninstallKey, "UninstallString") == uninstall &&
+            (Exists(DesktopLink) || Exists("C:\\users\\root\\Desktop\\Thundra.lnk")))
+            << "no stub, entry or link";
+        EXPECT_EQ((std::vector<std::string> {"[Thundra] OK", "[Uninstall] Yes"}),
+            Answers(RunWithRobot(uninstall, "C:\\windows", yes)));
+        EXPECT_TRUE(Restart());
+        EXPECT_FALSE(Exists(Stub) || (version == "win7" && Exists("C:\\Program Files (x86)\\Orvane")))
+            << "the stub or its folders stayed (wininit.ini deletes files only)";
     }
 }
 

@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         abort();
     for (int i = 0; i < count; ++i) {
         size_t length = strnlen(table[i].name, sizeof table[i].name);
-        if (length == 0 || length > static_cast<size_t>(MaxChecksumName) || strpbrk(table[i].name, " \t\n:") != nullptr ||
-            strstr(table[i].name, "..\\") == table[i].name)
+        if (length == 0 || length > static_cast<size_t>(MaxChecksumName) ||
+            strpbrk(table[i].name, " \t\n:") != nullptr || strstr(table[i].name, "..\\") == table[i].name)
             abort();
     }
     return 0;

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     unsigned listed[4] = {0xA5A5A5A5, 0xA5A5A5A5, 0xA5A5A5A5, 0xA5A5A5A5};
     bool found = FindListedDriver(table, vendor, device, listed);
     fclose(table);
-    if (!found && (listed[0] != 0xA5A5A5A5 || listed[1] != 0xA5A5A5A5 || listed[2] != 0xA5A5A5A5 || listed[3] != 0xA5A5A5A5))
+    if (!found &&
+        (listed[0] != 0xA5A5A5A5 || listed[1] != 0xA5A5A5A5 || listed[2] != 0xA5A5A5A5 || listed[3] != 0xA5A5A5A5))
         abort();
     const unsigned installed[4] = {1, 2, 3, 4};
     IsVersionAtLeast(installed, listed);

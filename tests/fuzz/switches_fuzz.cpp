@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const char* sw = switches[data[0] % 5];
     // As the system's copy would be: at most the buffer, up to an embedded NUL.
-    std::string before(reinterpret_cast<const char*>(data + 1), strnlen(reinterpret_cast<const char*>(data + 1), std::min<size_t>(size - 1, CommandLineSize - 1)));
+    std::string before(reinterpret_cast<const char*>(data + 1),
+        strnlen(reinterpret_cast<const char*>(data + 1), std::min<size_t>(size - 1, CommandLineSize - 1)));
     char line[CommandLineSize];
     memcpy(line, before.c_str(), before.size() + 1);
     bool found = TakeSwitch(line, sw);

@@ -1,3 +1,3 @@
 # a read error of the disc ends the install without a word
 # file: setup/verified_copy.cpp
-62s/ShowFatal("Can.t read %s\\r\\nThe disc could not be read. Please clean it and try again.", source);/CancelRequested = true;/
+62s/ShowFatal("Can.t read %s.*/CancelRequested = true;/

@@ -8,7 +8,8 @@ std::string WindowText(HWND window)
 {
     char text[2048];
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000, &length);   // a busy machine may be slow to answer
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000,
+        &length);   // a busy machine may be slow to answer
     std::string result(text, std::min<size_t>(length, sizeof text - 1));
     result.erase(std::remove(result.begin(), result.end(), '&'), result.end());
     return result;
@@ -36,7 +37,7 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
         bool check = step[0] == '+' || step[0] == '-' || step[0] == '=';
         auto button = std::find_if(children.begin(), children.end(), [&](HWND child) {
             return IsClass(child, "Button") && IsWindowVisible(child) &&
-                   (WindowText(child) == step.substr(check ? 1 : 0) || (step == "Yes" && GetDlgCtrlID(child) == IDYES) ||
+                (WindowText(child) == step.substr(check ? 1 : 0) || (step == "Yes" && GetDlgCtrlID(child) == IDYES) ||
                     (step == "OK" && GetDlgCtrlID(child) == IDOK));
         });
         if (button == children.end())
@@ -45,7 +46,8 @@ bool Act(HWND window, const std::vector<HWND>& children, const std::string& step
         if (step[0] == '=' && !checked)
             return false;
         if (!check)
-            PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(*button), BN_CLICKED), reinterpret_cast<LPARAM>(*button));
+            PostMessageA(
+                window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(*button), BN_CLICKED), reinterpret_cast<LPARAM>(*button));
         else if (step[0] != '=' && checked != (step[0] == '+'))
             PostMessageA(*button, BM_CLICK, 0, 0);
     }
@@ -72,7 +74,9 @@ bool Poll(DWORD threadId, const std::vector<RobotRule>& script, std::vector<bool
         }
         size_t rule = script.size();
         for (size_t i = 0; i < script.size() && (rule == script.size() || used[rule]); ++i)
-            if ((script[i].caption == box.caption || (script[i].caption.back() == '*' && box.caption.rfind(script[i].caption.substr(0, script[i].caption.size() - 1), 0) == 0)) &&
+            if ((script[i].caption == box.caption ||
+                    (script[i].caption.back() == '*' &&
+                        box.caption.rfind(script[i].caption.substr(0, script[i].caption.size() - 1), 0) == 0)) &&
                 box.text.compare(0, script[i].textPrefix.size(), script[i].textPrefix) == 0)
                 rule = i;
         if (rule < script.size()) {
@@ -87,8 +91,8 @@ bool Poll(DWORD threadId, const std::vector<RobotRule>& script, std::vector<bool
 
 } // namespace
 
-RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
-                      DWORD timeoutMs, const RobotHook& hook)
+RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory,
+    const std::vector<RobotRule>& script, DWORD timeoutMs, const RobotHook& hook)
 {
     RobotRun run;
     STARTUPINFOA startup = {};

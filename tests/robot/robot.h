@@ -11,7 +11,7 @@
 #include <vector>
 
 struct RobotRule {
-    std::string caption;      // "Name*": any caption that starts with Name
+    std::string caption;   // "Name*": any caption that starts with Name
     std::string textPrefix;   // matches a box whose text starts with this
     // Steps separated by '|': "Name" clicks the button of that text (without
     // '&'; "Yes" and "OK" also IDYES and IDOK, which a Japanese Windows
@@ -40,5 +40,5 @@ constexpr DWORD RobotKilled = 0xDEAD0001;
 // Starts commandLine in directory, answers its boxes from script and waits,
 // at most timeoutMs, for it to end; then, or at an unexpected box, it is
 // terminated with 0xDEAD. Meanwhile the caller's own windows are served.
-RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory, const std::vector<RobotRule>& script,
-                      DWORD timeoutMs = 20000, const RobotHook& hook = nullptr);
+RobotRun RunWithRobot(const std::string& commandLine, const std::string& directory,
+    const std::vector<RobotRule>& script, DWORD timeoutMs = 20000, const RobotHook& hook = nullptr);

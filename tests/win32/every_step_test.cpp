@@ -12,7 +12,6 @@
 #include <set>
 
 #include "platform_fixture.h"
-#include "setup/checksum.h"
 #include "setup/directories.h"
 #include "setup/file_engine.h"
 #include "setup/setup_options.h"
@@ -24,12 +23,19 @@ namespace {
 // What Setup and the uninstall may touch: each file's path and bytes, each folder's path and "\", each key
 // "HKLM\key\" and each of its values "HKLM\key\name" (type, then data).
 using Picture = std::map<std::string, std::string>;
-std::string Installed() { char dir[MAX_PATH]; return GetDefaultInstallDir(dir), dir; }   // Program Files\Orvane\Thundra\, as this build sees it
-const std::string Roots[] = {"C:\\thundra-steps\\games", "C:\\thundra-steps\\links", Installed().substr(0, Installed().size() - 9)};
-const char* const Keys[] = {"Software\\Orvane", "Software\\Orvane\\Thundra", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra"};
-constexpr char Data[] = "C:\\thundra-steps\\games\\Data\\", Launcher[] = "Run\\launcher.exe";   // a small stand-in for this program
+std::string Installed()
+{
+    char dir[MAX_PATH];
+    return GetDefaultInstallDir(dir), dir;
+}   // Program Files\Orvane\Thundra\, as this build sees it
+const std::string Roots[] = {
+    "C:\\thundra-steps\\games", "C:\\thundra-steps\\links", Installed().substr(0, Installed().size() - 9)};
+const char* const Keys[] = {"Software\\Orvane", "Software\\Orvane\\Thundra",
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra"};
+constexpr char Data[] = "C:\\thundra-steps\\games\\Data\\",
+               Launcher[] = "Run\\launcher.exe";   // a small stand-in for this program
 const std::string Stub = Installed() + "Thunx.exe", Menu = "C:\\thundra-steps\\links\\all\\programs\\Orvane\\Thundra\\";
-std::string Disc;                  // the disc's folder, with a backslash
+std::string Disc;   // the disc's folder, with a backslash
 std::vector<std::string> Listed;   // the disc's files, by name
 std::set<std::string> AtRestart;   // what the restart deletes: gone once the machine has restarted
 
@@ -46,7 +52,8 @@ void TakeKey(Picture& picture, const std::string& key)
     picture["HKLM\\" + key + "\\"] = "";
     char name[256], data[1024];
     DWORD type, nameSize = sizeof name, dataSize = sizeof data;
-    for (DWORD i = 0; RegEnumValueA(open, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataSize) == ERROR_SUCCESS;
+    for (DWORD i = 0; RegEnumValueA(open, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                          &dataSize) == ERROR_SUCCESS;
          ++i, nameSize = sizeof name, dataSize = sizeof data)
         picture["HKLM\\" + key + "\\" + name] = std::string(1, static_cast<char>(type)) + std::string(data, dataSize);
     RegCloseKey(open);
@@ -57,7 +64,8 @@ Picture Take()
     Picture picture;
     for (const std::string& root : Roots)
         for (const std::string& path : ListTree(root))
-            (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) ? picture[path + "\\"] = "" : picture[path] = ReadTextFile(path);
+            (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) ? picture[path + "\\"] = ""
+                                                                          : picture[path] = ReadTextFile(path);
     for (const char* key : Keys)
         TakeKey(picture, key);
     return picture;
@@ -73,20 +81,25 @@ void Put(const Picture& picture)
         if (picture.count(path))
             continue;
         if (IsKey(path))
-            IsFolder(path) ? RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str()) : RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, KeyOf(path).c_str(), NameOf(path).c_str());
+            IsFolder(path) ? RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str())
+                           : RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, KeyOf(path).c_str(), NameOf(path).c_str());
         else
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), IsFolder(path) ? RemoveDirectoryA(path.c_str()) : DeleteFileA(path.c_str());
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL),
+                IsFolder(path) ? RemoveDirectoryA(path.c_str()) : DeleteFileA(path.c_str());
     }
     for (const auto& [path, bytes] : picture) {
         HKEY key;
         if (now.count(path) && now.at(path) == bytes)
             continue;
-        if (!IsKey(path) && (SHCreateDirectoryExA(nullptr, path.substr(0, path.rfind('\\')).c_str(), nullptr), !IsFolder(path)))
+        if (!IsKey(path) &&
+            (SHCreateDirectoryExA(nullptr, path.substr(0, path.rfind('\\')).c_str(), nullptr), !IsFolder(path)))
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), WriteTextFile(path, bytes);
-        else if (IsKey(path) && IsFolder(path) && RegCreateKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str(), &key) == ERROR_SUCCESS)
+        else if (IsKey(path) && IsFolder(path) &&
+            RegCreateKeyA(HKEY_LOCAL_MACHINE, path.substr(5, path.size() - 6).c_str(), &key) == ERROR_SUCCESS)
             RegCloseKey(key);
         else if (IsKey(path) && !IsFolder(path))
-            RegSetKeyValueA(HKEY_LOCAL_MACHINE, KeyOf(path).c_str(), NameOf(path).c_str(), static_cast<BYTE>(bytes[0]), bytes.data() + 1, static_cast<DWORD>(bytes.size() - 1));
+            RegSetKeyValueA(HKEY_LOCAL_MACHINE, KeyOf(path).c_str(), NameOf(path).c_str(), static_cast<BYTE>(bytes[0]),
+                bytes.data() + 1, static_cast<DWORD>(bytes.size() - 1));
     }
     ASSERT_EQ(picture, Take());
 }
@@ -106,18 +119,27 @@ std::string Judge(Picture p, bool startMenu, bool desktop)
 {
     for (const std::string& path : AtRestart)
         p.erase(path), p.erase(path + "\\");
-    auto link = [&](const std::string& path) { return p.count(path) && p.at(path).find_first_not_of('\0') != std::string::npos; };
-    bool whole = p.count(Stub) && p.at(Stub) == ReadTextFile(Disc + Launcher) && p.count("HKLM\\" + std::string(Keys[2]) + "\\UninstallString") && DataWhole(p) &&
-                 link(Menu + "Thundra.lnk") == startMenu && link(Menu + "Uninstall Thundra.lnk") == startMenu && link("C:\\thundra-steps\\links\\all\\desktop\\Thundra.lnk") == desktop;
+    auto link = [&](const std::string& path) {
+        return p.count(path) && p.at(path).find_first_not_of('\0') != std::string::npos;
+    };
+    bool whole = p.count(Stub) && p.at(Stub) == ReadTextFile(Disc + Launcher) &&
+        p.count("HKLM\\" + std::string(Keys[2]) + "\\UninstallString") && DataWhole(p) &&
+        link(Menu + "Thundra.lnk") == startMenu && link(Menu + "Uninstall Thundra.lnk") == startMenu &&
+        link("C:\\thundra-steps\\links\\all\\desktop\\Thundra.lnk") == desktop;
     bool clean = true;
     for (const auto& entry : p)
-        clean = clean && IsFolder(entry.first) && entry.first.find("C:\\thundra-steps\\links\\") == 0 && entry.first.find("Orvane") == std::string::npos;
+        clean = clean && IsFolder(entry.first) && entry.first.find("C:\\thundra-steps\\links\\") == 0 &&
+            entry.first.find("Orvane") == std::string::npos;
     return whole ? "whole" : clean ? "clean" : "between";
 }
 
 // The steps of a run: what each did, the picture before it, what a power cut there leaves, and whether the
 // data had been said copied by then.
-struct Taken { std::string what; Picture kill, cut; bool promised; };
+struct Taken {
+    std::string what;
+    Picture kill, cut;
+    bool promised;
+};
 std::vector<Taken> Record;
 bool Capturing, SaidCopied;
 int Steps, FailAt;
@@ -164,16 +186,30 @@ void WrittenThrough()
             Lasting[entry.first] = "";
 }
 
-HANDLE WINAPI Create(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
+// A name the game holds open, sharing no deletion: Windows refuses its open for deleting, its deletion through a
+// handle or by name, and its renaming.
+std::string InUse = "\x01";
+bool Held(const std::string& name)
 {
-    if (disposition != OPEN_EXISTING && Step(ERROR_DISK_FULL, std::string("create ") + name))
+    return name.find(InUse) != std::string::npos && (SetLastError(ERROR_SHARING_VIOLATION), true);
+}
+
+HANDLE WINAPI Create(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+    DWORD flags, HANDLE templ)
+{
+    if ((disposition != OPEN_EXISTING && Step(ERROR_DISK_FULL, std::string("create ") + name)) ||
+        ((access & DELETE) && Held(name)))
         return INVALID_HANDLE_VALUE;
-    HANDLE file = CreateFileA(name, access, share | FILE_SHARE_READ, security, disposition, flags, templ);   // readable for the record
+    HANDLE file = CreateFileA(
+        name, access, share | FILE_SHARE_READ, security, disposition, flags, templ);   // readable for the record
     if (file != INVALID_HANDLE_VALUE && disposition != OPEN_EXISTING)
         Flushed[name] = "";
     return Files[file] = name, file;
 }
-BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped) { return Step(ERROR_DISK_FULL, "write " + Files[file]) ? FALSE : WriteFile(file, buffer, size, done, overlapped); }
+BOOL WINAPI Write(HANDLE file, LPCVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
+{
+    return Step(ERROR_DISK_FULL, "write " + Files[file]) ? FALSE : WriteFile(file, buffer, size, done, overlapped);
+}
 BOOL WINAPI Flush(HANDLE file)
 {
     if (Step(ERROR_DISK_FULL, "flush " + Files[file]) || !FlushFileBuffers(file))
@@ -182,12 +218,25 @@ BOOL WINAPI Flush(HANDLE file)
         Flushed[Files[file]] = ReadTextFile(Files[file]);
     return WrittenThrough(), TRUE;
 }
-BOOL WINAPI Copy(LPCSTR, LPCSTR to, BOOL failIfExists) { return Step(ERROR_DISK_FULL, std::string("copy ") + to) ? FALSE : (Flushed[to] = "", CopyFileA((Disc + Launcher).c_str(), to, failIfExists)); }
-BOOL WINAPI Delete(LPCSTR path) { return Step(ERROR_ACCESS_DENIED, std::string("delete ") + path) ? FALSE : DeleteFileA(path); }
-BOOL WINAPI DeleteOpen(HANDLE file) { return Step(ERROR_ACCESS_DENIED, "delete open " + Files[file]) ? FALSE : RealSystemCalls.DeleteOpenFile(file); }
+BOOL WINAPI Copy(LPCSTR, LPCSTR to, BOOL failIfExists)
+{
+    return Step(ERROR_DISK_FULL, std::string("copy ") + to)
+        ? FALSE
+        : (Flushed[to] = "", CopyFileA((Disc + Launcher).c_str(), to, failIfExists));
+}
+BOOL WINAPI Delete(LPCSTR path)
+{
+    return Held(path) || Step(ERROR_ACCESS_DENIED, std::string("delete ") + path) ? FALSE : DeleteFileA(path);
+}
+BOOL WINAPI DeleteOpen(HANDLE file)
+{
+    return Held(Files[file]) || Step(ERROR_ACCESS_DENIED, "delete open " + Files[file])
+        ? FALSE
+        : RealSystemCalls.DeleteOpenFile(file);
+}
 BOOL WINAPI Rename(LPCSTR from, LPCSTR to, DWORD how)
 {
-    if (Step(ERROR_ACCESS_DENIED, std::string("rename ") + from))
+    if (Held(from) || Step(ERROR_ACCESS_DENIED, std::string("rename ") + from))
         return FALSE;
     if (how & MOVEFILE_DELAY_UNTIL_REBOOT)
         return AtRestart.insert(from), TRUE;
@@ -199,24 +248,47 @@ BOOL WINAPI Rename(LPCSTR from, LPCSTR to, DWORD how)
         WrittenThrough();
     return TRUE;
 }
-BOOL WINAPI Attributes(LPCSTR path, DWORD attributes) { return Step(ERROR_ACCESS_DENIED, std::string("attributes ") + path) ? FALSE : SetFileAttributesA(path, attributes); }
-BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security) { return Step(ERROR_ACCESS_DENIED, std::string("mkdir ") + path) ? FALSE : CreateDirectoryA(path, security); }
-BOOL WINAPI RemoveFolder(LPCSTR path) { return Step(ERROR_ACCESS_DENIED, std::string("rmdir ") + path) ? FALSE : RemoveDirectoryA(path); }
-HRESULT WINAPI Save(IPersistFile* link, LPCOLESTR path) { return Step(0, "save link") ? E_ACCESSDENIED : RealSystemCalls.SaveLink(link, path); }
-LSTATUS WINAPI MakeKey(HKEY root, LPCSTR key, DWORD, LPSTR keyClass, DWORD options, REGSAM access, const LPSECURITY_ATTRIBUTES security, PHKEY made, LPDWORD how)
+BOOL WINAPI Attributes(LPCSTR path, DWORD attributes)
 {
-    LSTATUS status = Step(0, std::string("regcreate ") + key) ? ERROR_ACCESS_DENIED : RegCreateKeyExA(root, key, 0, keyClass, options, access, security, made, how);
+    return Step(ERROR_ACCESS_DENIED, std::string("attributes ") + path) ? FALSE : SetFileAttributesA(path, attributes);
+}
+BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security)
+{
+    return Step(ERROR_ACCESS_DENIED, std::string("mkdir ") + path) ? FALSE : CreateDirectoryA(path, security);
+}
+BOOL WINAPI RemoveFolder(LPCSTR path)
+{
+    return Step(ERROR_ACCESS_DENIED, std::string("rmdir ") + path) ? FALSE : RemoveDirectoryA(path);
+}
+HRESULT WINAPI Save(IPersistFile* link, LPCOLESTR path)
+{
+    return Step(0, "save link") ? E_ACCESSDENIED : RealSystemCalls.SaveLink(link, path);
+}
+LSTATUS WINAPI MakeKey(HKEY root, LPCSTR key, DWORD, LPSTR keyClass, DWORD options, REGSAM access,
+    const LPSECURITY_ATTRIBUTES security, PHKEY made, LPDWORD how)
+{
+    LSTATUS status = Step(0, std::string("regcreate ") + key)
+        ? ERROR_ACCESS_DENIED
+        : RegCreateKeyExA(root, key, 0, keyClass, options, access, security, made, how);
     return status == ERROR_SUCCESS ? (OpenKeys[*made] = key, status) : status;
 }
-LSTATUS WINAPI SetValue(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD size) { return Step(0, std::string("regset ") + (name ? name : "")) ? ERROR_ACCESS_DENIED : RegSetValueExA(key, name, 0, type, data, size); }
-LSTATUS WINAPI DeleteKey(HKEY root, LPCSTR key) { return Step(0, std::string("regdelete ") + key) ? ERROR_ACCESS_DENIED : RegDeleteKeyA(root, key); }
+LSTATUS WINAPI SetValue(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD size)
+{
+    return Step(0, std::string("regset ") + (name ? name : "")) ? ERROR_ACCESS_DENIED
+                                                                : RegSetValueExA(key, name, 0, type, data, size);
+}
+LSTATUS WINAPI DeleteKey(HKEY root, LPCSTR key)
+{
+    return Step(0, std::string("regdelete ") + key) ? ERROR_ACCESS_DENIED : RegDeleteKeyA(root, key);
+}
 LSTATUS WINAPI FlushKey(HKEY key)
 {
     if (Step(0, "regflush " + OpenKeys[key]))
         return ERROR_ACCESS_DENIED;
     // The key lasts as it is now, and so do the keys above it.
     const std::string prefix = "HKLM\\" + OpenKeys[key] + "\\";
-    for (auto at = Lasting.lower_bound(prefix); Capturing && at != Lasting.end() && at->first.compare(0, prefix.size(), prefix) == 0;)
+    for (auto at = Lasting.lower_bound(prefix);
+         Capturing && at != Lasting.end() && at->first.compare(0, prefix.size(), prefix) == 0;)
         at = Lasting.erase(at);
     for (const char* above : Keys)
         if (Capturing && prefix.compare(5, strlen(above) + 1, above + std::string("\\")) == 0)
@@ -226,8 +298,9 @@ LSTATUS WINAPI FlushKey(HKEY key)
 
 HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
 {
-    const std::string path = std::string("C:\\thundra-steps\\links\\") + (folder == CSIDL_COMMON_PROGRAMS || folder == CSIDL_COMMON_DESKTOPDIRECTORY ? "all" : "user") +
-                             (folder == CSIDL_COMMON_PROGRAMS || folder == CSIDL_PROGRAMS ? "\\programs" : "\\desktop");
+    const std::string path = std::string("C:\\thundra-steps\\links\\") +
+        (folder == CSIDL_COMMON_PROGRAMS || folder == CSIDL_COMMON_DESKTOPDIRECTORY ? "all" : "user") +
+        (folder == CSIDL_COMMON_PROGRAMS || folder == CSIDL_PROGRAMS ? "\\programs" : "\\desktop");
     SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
     return (*list = ILCreateFromPathA(path.c_str())) != nullptr ? S_OK : E_FAIL;
 }
@@ -248,10 +321,11 @@ int WINAPI Answer(HWND, LPCSTR text, LPCSTR, UINT style)
     Said = text;
     return (style & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
 }
-std::string InUse = "\x01";   // a name whose deletion the game's holding refuses
-BOOL WINAPI DeleteHeld(HANDLE file) { return Files[file].find(InUse) != std::string::npos ? (SetLastError(ERROR_SHARING_VIOLATION), FALSE) : DeleteOpen(file); }
 
-struct Road { const char* what; bool uninstall, hardDisk, startMenu, desktop; };
+struct Road {
+    const char* what;
+    bool uninstall, hardDisk, startMenu, desktop;
+};
 
 // A run of the road, then its verdict; a run that did not end as the road should named why, and one that said it
 // succeeded did.
@@ -269,7 +343,8 @@ std::string Walk(const Road& road)
     }
     const std::string verdict = Judge(Take(), road.startMenu, road.desktop), goal = road.hardDisk ? "whole" : "clean";
     EXPECT_TRUE(verdict == goal || Failed) << road.what << ": a failure not named";
-    EXPECT_TRUE(Failed || (Said != "Files copied successfully" && Said != "Files removed") || verdict == goal) << road.what << ": " << Said << " when " << verdict;
+    EXPECT_TRUE(Failed || (Said != "Files copied successfully" && Said != "Files removed") || verdict == goal)
+        << road.what << ": " << Said << " when " << verdict;
     return verdict;
 }
 
@@ -278,31 +353,28 @@ TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
     EnterScratchFolder("thundra-disc");
     char here[MAX_PATH];
     Disc = std::string(here, GetCurrentDirectoryA(MAX_PATH, here)) + "\\";
-    std::string list;
-    ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
-    for (const char* name : {"a.dat", "common.res", "b.dat"}) {
-        const std::string bytes = std::string(name) + " of the disc";
-        char sum[32];
-        list += std::string(sum, snprintf(sum, sizeof sum, "%s %x\n", name, UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())));
-        ASSERT_TRUE(WriteTextFile(std::string("Run\\") + name, bytes));
-        Listed.push_back(name);
-    }
-    Listed.push_back("checksum.lst");
-    ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list + "checksum.lst 0\n") && WriteTextFile(Launcher, std::string(4096, 'L')));
+    Listed = WriteDiscFiles(scratch_, {{"a.dat", "a.dat of the disc"}, {"common.res", "common.res of the disc"},
+                                      {"b.dat", "b.dat of the disc"}});
+    ASSERT_TRUE(Listed.size() == 4 && WriteTextFile(Launcher, std::string(4096, 'L')));
     CoInitialize(nullptr);
     SetupInstance = GetModuleHandleA(nullptr);
-    std::tie(Sys.MessageBoxA, Sys.SHGetSpecialFolderLocation, Sys.DialogBoxParamA) = std::make_tuple(Answer, Locate, TypePath);
-    std::tie(Sys.CreateFileA, Sys.WriteFile, Sys.FlushFileBuffers, Sys.CopyFileA, Sys.DeleteFileA, Sys.DeleteOpenFile, Sys.MoveFileExA) =
-        std::make_tuple(Create, Write, Flush, Copy, Delete, DeleteHeld, Rename);
-    std::tie(Sys.SetFileAttributesA, Sys.CreateDirectoryA, Sys.RemoveDirectoryA, Sys.SaveLink) = std::make_tuple(Attributes, MakeFolder, RemoveFolder, Save);
-    std::tie(Sys.RegCreateKeyExA, Sys.RegSetValueExA, Sys.RegDeleteKeyA, Sys.RegFlushKey) = std::make_tuple(MakeKey, SetValue, DeleteKey, FlushKey);
+    std::tie(Sys.MessageBoxA, Sys.SHGetSpecialFolderLocation, Sys.DialogBoxParamA) =
+        std::make_tuple(Answer, Locate, TypePath);
+    std::tie(Sys.CreateFileA, Sys.WriteFile, Sys.FlushFileBuffers, Sys.CopyFileA, Sys.DeleteFileA, Sys.DeleteOpenFile,
+        Sys.MoveFileExA) = std::make_tuple(Create, Write, Flush, Copy, Delete, DeleteOpen, Rename);
+    std::tie(Sys.SetFileAttributesA, Sys.CreateDirectoryA, Sys.RemoveDirectoryA, Sys.SaveLink) =
+        std::make_tuple(Attributes, MakeFolder, RemoveFolder, Save);
+    std::tie(Sys.RegCreateKeyExA, Sys.RegSetValueExA, Sys.RegDeleteKeyA, Sys.RegFlushKey) =
+        std::make_tuple(MakeKey, SetValue, DeleteKey, FlushKey);
 
-    const Road install = {"a first install with both links", false, true, true, true}, uninstall = {"the uninstall", true, false, false, false};
+    const Road install = {"a first install with both links", false, true, true, true},
+               uninstall = {"the uninstall", true, false, false, false};
     Put({});
     ASSERT_EQ("whole", Walk(install));
     const Picture whole = Take();
     Picture cutShort, afterInUse;
-    const std::pair<Road, const Picture*> roads[] = {   // each with the picture it starts from
+    const std::pair<Road, const Picture*> roads[] = {
+        // each with the picture it starts from
         {install, nullptr},
         {{"Setup again over a whole install", false, true, true, true}, &whole},
         {{"the hard disk after a cut-short install", false, true, true, true}, &cutShort},
@@ -325,7 +397,8 @@ TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
             const Taken& at = Record[step - 1];
             if (getenv("THUNDRA_STEPS"))
                 printf("  %zu %s\n", step, at.what.c_str());
-            EXPECT_TRUE(!at.promised || DataWhole(at.cut)) << road.what << ": said copied, and lost in a power cut at step " << step;
+            EXPECT_TRUE(!at.promised || DataWhole(at.cut))
+                << road.what << ": said copied, and lost in a power cut at step " << step;
             for (int kind = 0; kind < 3; ++kind) {   // a kill, a failure, a power cut
                 Put(kind == 0 ? at.kill : kind == 1 ? start : at.cut);
                 FailAt = kind == 1 ? static_cast<int>(step) : 0;
@@ -333,21 +406,34 @@ TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
                     Walk(road);
                     const Picture after = Take();   // rolled back unless said copied: no listed file but as it was
                     for (const std::string& name : Listed)
-                        EXPECT_TRUE(SaidCopied || !after.count(Data + name) || (start.count(Data + name) && start.at(Data + name) == after.at(Data + name))) << road.what << ": left " << name << " failing at step " << step;
+                        EXPECT_TRUE(SaidCopied || !after.count(Data + name) ||
+                            (start.count(Data + name) && start.at(Data + name) == after.at(Data + name)))
+                            << road.what << ": left " << name << " failing at step " << step;
                 }
                 FailAt = 0;
                 const std::string verdict = Walk(road);
                 held[kind] += verdict != "between";
-                EXPECT_NE("between", verdict) << road.what << ", " << (kind == 0 ? "killed" : kind == 1 ? "failed" : "cut") << " at step " << step;
+                EXPECT_NE("between", verdict) << road.what << ", "
+                                              << (kind == 0          ? "killed"
+                                                         : kind == 1 ? "failed"
+                                                                     : "cut")
+                                              << " at step " << step;
             }
         }
-        printf("%s: %zu steps; whole or clean after a kill at %d, a failure at %d, a power cut at %d\n", road.what, Record.size(), held[0], held[1], held[2]);
+        printf("%s: %zu steps; whole or clean after a kill at %d, a failure at %d, a power cut at %d\n", road.what,
+            Record.size(), held[0], held[1], held[2]);
         if (road.what == install.what) {
             cutShort = Record[Record.size() / 2].kill;
             // What makes it so: the list first, common.res last, named once every other file is on the disk.
-            auto at = [](const std::string& what) { return std::find_if(Record.begin(), Record.end(), [&](const Taken& step) { return step.what == what; }) - Record.begin(); };
+            auto at = [](const std::string& what) {
+                return std::find_if(Record.begin(), Record.end(), [&](const Taken& step) {
+                    return step.what == what;
+                }) - Record.begin();
+            };
             for (const char* name : {"a.dat", "b.dat", "checksum.lst"})
-                EXPECT_LT(at(std::string("flush ") + Data + name), at(std::string("rename ") + Data + "common.res.part")) << name;
+                EXPECT_LT(
+                    at(std::string("flush ") + Data + name), at(std::string("rename ") + Data + "common.res.part"))
+                    << name;
             EXPECT_LT(at(std::string("create ") + Data + "checksum.lst"), at(std::string("create ") + Data + "a.dat"));
         }
         if (road.what == uninstall.what) {
@@ -355,6 +441,7 @@ TEST_F(PlatformTest, WholeOrCleanAfterAKillAFailureOrAPowerCutAtEveryStep)
             InUse = "b.dat";
             Walk(uninstall);
             afterInUse = Take();
+            EXPECT_TRUE(afterInUse == whole) << "the uninstall went on past a file in use";
             InUse = "\x01";
         }
     }

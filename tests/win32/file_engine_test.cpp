@@ -12,16 +12,16 @@
 #include "base/product.h"
 #include "platform_fixture.h"
 #include "resources/resource_ids.h"
-#include "setup/checksum.h"
 #include "setup/directories.h"
 #include "setup/setup_state.h"
 
 namespace {
 
 constexpr char Target[] = "C:\\thundra-engine\\games\\Data\\";   // on drive C:, whose free space the test sets
-const std::string CreateIt = "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
-const std::vector<std::pair<std::string, std::string>> Files = {
-    {"empty.dat", ""}, {"common.res", "marker"}, {"a.dat", "alpha"}, {"b.dat", std::string(300000, 'b') + "two chunks"}};
+const std::string CreateIt =
+    "[Create directory] The directory\r\nC:\\thundra-engine\\games\\Data\\\r\ndoes not exist.\r\nCreate it?";
+const std::vector<std::pair<std::string, std::string>> Files = {{"empty.dat", ""}, {"common.res", "marker"},
+    {"a.dat", "alpha"}, {"b.dat", std::string(300000, 'b') + "two chunks"}};
 
 // Opening CancelAt presses Cancel. Written: the files opened for writing, in turn.
 std::string CancelAt;
@@ -33,10 +33,12 @@ constexpr char Victims[] = "C:\\thundra-engine\\victims";
 // The folders made, each with the rights it was given.
 std::vector<std::string> Made;
 
-HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags, HANDLE templ)
+HANDLE WINAPI Open(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+    DWORD flags, HANDLE templ)
 {
     if (strstr(name, "\\Data\\") != nullptr && ++Opened == SwapAt) {
-        EXPECT_TRUE(MoveFileA("C:\\thundra-engine\\games\\Data", "C:\\thundra-engine\\games\\Held") && PlantLink("C:\\thundra-engine\\games\\Data", Victims));
+        EXPECT_TRUE(MoveFileA("C:\\thundra-engine\\games\\Data", "C:\\thundra-engine\\games\\Held") &&
+            PlantLink("C:\\thundra-engine\\games\\Data", Victims));
     }
     HANDLE file = CreateFileA(name, access, share, security, disposition, flags, templ);
     if (access & GENERIC_WRITE)
@@ -51,16 +53,16 @@ BOOL WINAPI MakeFolder(LPCSTR path, LPSECURITY_ATTRIBUTES security)
     char* rights = nullptr;
     BOOL made = CreateDirectoryA(path, security);
     if (made)
-        Made.push_back(std::string(path) + " " + (security != nullptr && ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr) ? rights : "(inherited)"));
+        Made.push_back(std::string(path) + " " +
+            (security != nullptr &&
+                        ConvertSecurityDescriptorToStringSecurityDescriptorA(security->lpSecurityDescriptor,
+                            SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &rights, nullptr)
+                    ? rights
+                    : "(inherited)"));
     LocalFree(rights);
     return made;
 }
 
-std::string Sum(const std::string& bytes)
-{
-    char hex[9];
-    return std::string(hex, snprintf(hex, sizeof hex, "%x", UpdateChecksum(ChecksumStart, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())));
-}
 
 class FileEngine : public PlatformTest {
 protected:
@@ -71,19 +73,13 @@ protected:
         Sys.CreateFileA = Open;
         Sys.CreateDirectoryA = MakeFolder;
         EnterScratchFolder("thundra-engine");
-        ASSERT_TRUE(CreateDirectoryA("Run", nullptr));
         Prepare();
     }
     // The disc's files and list as they should be, no fault, 260 MB free.
     void Prepare()
     {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane");
-        std::string list;
-        for (const auto& file : Files) {
-            ASSERT_TRUE(WriteTextFile("Run\\" + file.first, file.second));
-            list += file.first + " " + Sum(file.second) + "\n";
-        }
-        ASSERT_TRUE(WriteTextFile("Run\\checksum.lst", list));
+        ASSERT_EQ(Files.size(), WriteDiscFiles(scratch_, Files, false).size());
         CancelAt = "";
         Written.clear();
         Made.clear();
@@ -120,8 +116,12 @@ TEST_F(FileEngine, AFailureAtAnyFileRollsEverythingBack)
             ASSERT_TRUE(missing ? DeleteFileA(source.c_str()) : WriteTextFile(source, file.second + "!"));
             const std::vector<std::string> before = ListTree(scratch_);
             EXPECT_FALSE(Run({IDYES}));
-            const std::string named = missing ? "Can't open source file" : "Bad checksum (" + Sum(file.second + "!") + " != " + Sum(file.second) + ")";
-            EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] " + named, "[Error] Error installing file " + file.first}), ShownBoxes);
+            const std::string named = missing
+                ? "Can't open source file"
+                : "Bad checksum (" + ChecksumOf(file.second + "!") + " != " + ChecksumOf(file.second) + ")";
+            EXPECT_EQ((std::vector<std::string> {
+                          CreateIt, "[Our Apologies] " + named, "[Error] Error installing file " + file.first}),
+                ShownBoxes);
             EXPECT_EQ("", ListDifference(before, ListTree(scratch_)));
             EXPECT_EQ("(none)", RegistryText(ProductKey, DataDirectoryValue));
         }
@@ -158,24 +158,30 @@ TEST_F(FileEngine, SpaceCommonResLastAndCancelBetweenFilesAsksAndNoGoesOnWithinA
 {
     CancelAt = "Run\\empty.dat";   // an empty file: the first pump is the engine's own
     EXPECT_TRUE(Run({IDYES, IDNO}));
-    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}), ShownBoxes);
-    EXPECT_EQ((std::vector<std::string>{"empty.dat", "a.dat", "b.dat", "common.res.part"}), Written);
+    EXPECT_EQ(
+        (std::vector<std::string> {CreateIt, "[Install] Abort installation?", "[Thun] Files copied successfully"}),
+        ShownBoxes);
+    EXPECT_EQ((std::vector<std::string> {"empty.dat", "a.dat", "b.dat", "common.res.part"}), Written);
     for (const auto& file : Files)
         EXPECT_TRUE(file.second == ReadTextFile(Target + file.first)) << file.first;
     EXPECT_EQ(Target, RegistryText(ProductKey, DataDirectoryValue));
     // Folders it makes are the machine's, as Program Files is: nobody without the rights plants a link in them.
     const std::string machines = " D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
-    EXPECT_EQ((std::vector<std::string>{"C:\\thundra-engine\\games" + machines, "C:\\thundra-engine\\games\\Data" + machines}), Made);
+    EXPECT_EQ((std::vector<std::string> {
+                  "C:\\thundra-engine\\games" + machines, "C:\\thundra-engine\\games\\Data" + machines}),
+        Made);
     CancelAt = "Run\\b.dat";
     Sys.ReadFile = ReadSlowly;
     Sys.GetTickCount = Clock;
     EXPECT_FALSE(Run({}));   // within a file, once the clock ticked: no question, all taken back
-    EXPECT_EQ(std::vector<std::string>{}, ShownBoxes);   // the directory was there
+    EXPECT_EQ(std::vector<std::string> {}, ShownBoxes);   // the directory was there
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("C:\\thundra-engine\\games"));
     CancelAt = "";
     FreeBytes = 272629760 - 1;
     EXPECT_FALSE(Run({IDYES}));
-    EXPECT_EQ((std::vector<std::string>{CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}), ShownBoxes);
+    EXPECT_EQ((std::vector<std::string> {
+                  CreateIt, "[Our Apologies] Thundra requires 260 MB of disk space\r\nThis disk has 259 MB free"}),
+        ShownBoxes);
 }
 
 // Drawn only when an eye can see it, but what is drawn is true: the file
@@ -193,6 +199,79 @@ TEST_F(FileEngine, TheDialogNamesTheFileItShowsAndEndsFull)
     EXPECT_EQ(Files.size() * 10, Total);
 }
 
+// A disc file whose every read fails, as a scratched disc's does: the only one of more than a chunk.
+BOOL WINAPI ReadBadly(HANDLE file, LPVOID buffer, DWORD size, LPDWORD done, LPOVERLAPPED overlapped)
+{
+    if (GetFileSize(file, nullptr) > 262144)
+        return SetLastError(ERROR_CRC), FALSE;
+    return ReadFile(file, buffer, size, done, overlapped);
+}
+
+// What a standard user may change before Setup or the removal runs (the data folder made a link; the installed
+// list lost, naming a file outside the folder or through a link), a file the game holds, a scratched disc: each is
+// said, and nothing is written there, left or removed.
+TEST_F(FileEngine, WhatCantBeTrustedIsSaidAndNothingChanges)
+{
+    const std::string data = "C:\\thundra-engine\\games\\Data", victim = std::string(Victims) + "\\common.res";
+    const std::string through = "\r\nleads to another place (a link or junction). "
+                                "For the safety of this computer, Thundra does not act through it.";
+    // remove: the removal of a whole install, given its list (none: lost); link: a link to the victims' folder
+    // planted there; held: the file the game holds
+    const struct {
+        const char* what;
+        bool remove, scratched;
+        std::string list, link, held;
+        std::vector<std::string> boxes;
+    } rows[] = {
+        {"the data folder a link", false, false, "", data, "", {"[Our Apologies] " + data + through}},
+        {"the disc unreadable", false, true, "", "", "",
+            {CreateIt,
+                "[Our Apologies] Can't read Run\\b.dat\r\nThe disc could not be read. Please clean it and try again.",
+                "[Error] Error installing file b.dat"}},
+        {"the list lost", true, false, "", "", "",
+            {"[Uninstall] Can't find checksum.lst in\r\n" + data +
+                "\r\nNothing was removed: the game's files are still in that folder."}},
+        {"a name outside", true, false, "a.dat 0\n..\\race.bin 0\n", "", "",
+            {"[Our Apologies] Line 2 of checksum.lst names a file outside the game's folder."}},
+        {"a name through a link", true, false, "a.dat 0\nx\\common.res 0\n", data + "\\x", "",
+            {"[Our Apologies] " + data + "\\x" + through}},
+        {"a file in use", true, false, "a.dat 0\ncommon.res 0\n", "", "common.res",
+            {"[Our Apologies] Can't remove " + data +
+                "\\common.res\r\nThe game may still be running. Close it and try again."}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Prepare();
+        Sys.ReadFile = RealSystemCalls.ReadFile;
+        ASSERT_TRUE(CreateDirectoryA(Victims, nullptr) && WriteTextFile(victim, "theirs"));
+        ASSERT_TRUE(!row.remove || Run({IDYES}));
+        ASSERT_TRUE(row.list.empty() || WriteTextFile(data + "\\checksum.lst", row.list));
+        if (!row.link.empty()) {
+            SHCreateDirectoryExA(nullptr, "C:\\thundra-engine\\games", nullptr);
+            ASSERT_TRUE(PlantLink(row.link, Victims));
+        }
+        HANDLE held = row.held.empty() ? nullptr
+                                       : CreateFileA((data + "\\" + row.held).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                             nullptr, OPEN_EXISTING, 0, nullptr);
+        if (row.scratched)
+            Sys.ReadFile = ReadBadly;
+        const std::vector<std::string> before = ListTree(scratch_);
+        ShownBoxes.clear();
+        // The uninstall's: no disc, and the list only in the data folder.
+        SetCurrentDirectoryA(row.remove ? "C:\\" : scratch_.c_str());
+        EXPECT_FALSE(row.remove ? RunFileEngine(nullptr, InstallPath, true) : Run({IDYES}));
+        SetCurrentDirectoryA(scratch_.c_str());
+        CloseHandle(held);
+        EXPECT_EQ(row.boxes, ShownBoxes);
+        EXPECT_EQ("", ListDifference(before, ListTree(scratch_)));
+        EXPECT_EQ("theirs", ReadTextFile(victim));
+        EXPECT_EQ(row.remove ? Target : "(none)", RegistryText(ProductKey, DataDirectoryValue));
+        ASSERT_TRUE(row.link.empty() || RemoveLink(row.link));
+        RemoveTree("C:\\thundra-engine\\games");
+        RemoveTree(Victims);
+    }
+}
+
 } // namespace
 
 namespace {
@@ -202,20 +281,27 @@ namespace {
 // the act finds the file elsewhere, refuses, and leaves that folder as it was.
 TEST_F(FileEngine, AFolderSwappedForALinkJustBeforeTheActIsNeverActedThrough)
 {
-    const std::string refused = "[Our Apologies] C:\\thundra-engine\\games\\Data\\", through = "\r\nleads to another place (a link or junction). "
-                                                                                              "For the safety of this computer, Thundra does not act through it.";
-    // The swap comes at the sixth open of both: after the install's five deletions of old copies, or the removal's five checks.
+    const std::string refused = "[Our Apologies] C:\\thundra-engine\\games\\Data\\",
+                      through = "\r\nleads to another place (a link or junction). "
+                                "For the safety of this computer, Thundra does not act through it.";
+    // The swap comes at the sixth open of both: after the install's five deletions of old copies, or the removal's
+    // five checks.
     for (bool remove : {false, true}) {
         SCOPED_TRACE(remove ? "deleting the first file" : "writing the first file");
         Prepare();
-        ASSERT_TRUE((!remove || Run({IDYES})) && CreateDirectoryA(Victims, nullptr) && WriteTextFile(std::string(Victims) + "\\common.res", "theirs")) << testing::PrintToString(ShownBoxes);
+        ASSERT_TRUE((!remove || Run({IDYES})) && CreateDirectoryA(Victims, nullptr) &&
+            WriteTextFile(std::string(Victims) + "\\common.res", "theirs"))
+            << testing::PrintToString(ShownBoxes);
         std::tie(Opened, SwapAt) = std::make_tuple(0, 6);
         ShownBoxes.clear();
         EXPECT_FALSE(remove ? RunFileEngine(nullptr, InstallPath, true) : Run({IDYES}));
-        const std::vector<std::string> removal = {refused + "common.res" + through}, install = {CreateIt, refused + "empty.dat" + through, "[Error] Error installing file empty.dat"};
+        const std::vector<std::string> removal = {refused + "common.res" + through},
+                                       install = {CreateIt, refused + "empty.dat" + through,
+                                           "[Error] Error installing file empty.dat"};
         EXPECT_EQ(remove ? removal : install, ShownBoxes);
         const std::vector<std::string> left = ListTree(Victims);   // common.res only, and as it was
-        EXPECT_EQ(std::string(Victims) + "\\common.res|theirs", (left.empty() ? "nothing" : left.back()) + "|" + ReadTextFile(Victims + std::string("\\common.res")));
+        EXPECT_EQ(std::string(Victims) + "\\common.res|theirs",
+            (left.empty() ? "nothing" : left.back()) + "|" + ReadTextFile(Victims + std::string("\\common.res")));
         ASSERT_TRUE(RemoveLink("C:\\thundra-engine\\games\\Data"));
         RemoveTree("C:\\thundra-engine\\games");
         RemoveTree(Victims);

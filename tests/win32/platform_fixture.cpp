@@ -1,5 +1,7 @@
 #include "platform_fixture.h"
 
+#include <tuple>
+
 #include "base/messages.h"
 
 // The Launcher's start-up fills the table; here it is filled before any test.
@@ -23,6 +25,21 @@ static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
     if (!BoxAnswers.empty())
         BoxAnswers.pop_front();
     return answer;
+}
+
+static OSVERSIONINFOA Posed;
+
+static BOOL WINAPI ReportVersion(LPOSVERSIONINFOA info)
+{
+    std::tie(info->dwPlatformId, info->dwMajorVersion, info->dwMinorVersion) =
+        std::tie(Posed.dwPlatformId, Posed.dwMajorVersion, Posed.dwMinorVersion);
+    return info->dwOSVersionInfoSize == sizeof(OSVERSIONINFOA);
+}
+
+void PoseAsWindows(DWORD platform, DWORD major, DWORD minor)
+{
+    std::tie(Posed.dwPlatformId, Posed.dwMajorVersion, Posed.dwMinorVersion) = std::tie(platform, major, minor);
+    Sys.GetVersionExA = ReportVersion;
 }
 
 HWND WaitForDialog(const char* caption)

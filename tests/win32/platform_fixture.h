@@ -20,6 +20,9 @@ extern std::vector<std::string> ShownBoxes;
 extern DWORD FreeBytes;
 extern std::deque<int> BoxAnswers;
 
+// Makes the platform table report this Windows version until the test ends.
+void PoseAsWindows(DWORD platform, DWORD major, DWORD minor = 0);
+
 // Waits, at most 10 s, for a visible dialog with the caption.
 HWND WaitForDialog(const char* caption);
 

@@ -1,8 +1,6 @@
 // Where Setup's links land and where the removal looks for them: the
 // platform table poses as each Windows family and names the user's own
-// folders and the all-users folders apart. The keys Setup leaves, and where
-// DLLs come from.
-#include "crashreport/crash_report.h"
+// folders and the all-users folders apart. The keys Setup leaves.
 #include "setup/product_key.h"
 #include "setup/setup_options.h"
 #include "setup/setup_state.h"
@@ -15,15 +13,16 @@
 
 namespace {
 
-DWORD Platform;
 int Unnamed = -1;   // a folder the shell can't name
-BOOL WINAPI Version(LPOSVERSIONINFOA info) { return info->dwPlatformId = Platform, info->dwMajorVersion = Platform == VER_PLATFORM_WIN32_NT ? 6 : 4, TRUE; }
 HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
 {
-    const std::pair<int, const char*> folders[] = {{CSIDL_PROGRAMS, "C:\\thundra-links\\user\\programs"}, {CSIDL_DESKTOP, "C:\\thundra-links\\user\\desktop"},
-                                                   {CSIDL_COMMON_PROGRAMS, "C:\\thundra-links\\all\\programs"}, {CSIDL_COMMON_DESKTOPDIRECTORY, "C:\\thundra-links\\all\\desktop"}};
+    const std::pair<int, const char*> folders[] = {{CSIDL_PROGRAMS, "C:\\thundra-links\\user\\programs"},
+        {CSIDL_DESKTOP, "C:\\thundra-links\\user\\desktop"},
+        {CSIDL_COMMON_PROGRAMS, "C:\\thundra-links\\all\\programs"},
+        {CSIDL_COMMON_DESKTOPDIRECTORY, "C:\\thundra-links\\all\\desktop"}};
     for (const auto& known : folders)
-        if (known.first == folder && folder != Unnamed && SHCreateDirectoryExA(nullptr, known.second, nullptr) != ERROR_BAD_PATHNAME)
+        if (known.first == folder && folder != Unnamed &&
+            SHCreateDirectoryExA(nullptr, known.second, nullptr) != ERROR_BAD_PATHNAME)
             return (*list = ILCreateFromPathA(known.second)) != nullptr ? S_OK : E_FAIL;
     return E_FAIL;
 }
@@ -32,7 +31,6 @@ HRESULT WINAPI Locate(HWND, int folder, PIDLIST_ABSOLUTE* list)
 // users, sees the user's of an earlier install, and removes both.
 TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
 {
-    Sys.GetVersionExA = Version;
     Sys.SHGetSpecialFolderLocation = Locate;
     auto linksThere = [] {   // "whose\\folder\\...\\name" each
         std::string there;
@@ -43,13 +41,16 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
     CoInitialize(nullptr);
     RemoveTree("C:\\thundra-links");
     for (DWORD platform : {VER_PLATFORM_WIN32_WINDOWS, VER_PLATFORM_WIN32_NT}) {
-        Platform = platform;
+        PoseAsWindows(platform, platform == VER_PLATFORM_WIN32_NT ? 6 : 4);
         EXPECT_EQ(platform == VER_PLATFORM_WIN32_NT, StartMenuLinkExists() && DesktopLinkExists());
         CreateStartMenuLinks();
         CreateDesktopLink();
     }
-    EXPECT_EQ("all\\desktop\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk "
-              "user\\desktop\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk ", linksThere());
+    EXPECT_EQ("all\\desktop\\Thundra.lnk all\\programs\\Orvane\\Thundra\\Thundra.lnk "
+              "all\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk "
+              "user\\desktop\\Thundra.lnk user\\programs\\Orvane\\Thundra\\Thundra.lnk "
+              "user\\programs\\Orvane\\Thundra\\Uninstall Thundra.lnk ",
+        linksThere());
     SetupInstance = GetModuleHandleA(nullptr);
     ReconcileShortcuts(false, false);
     EXPECT_EQ("", linksThere());
@@ -58,25 +59,11 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
     CreateDesktopLink();
     Unnamed = -1;
     EXPECT_EQ("", linksThere());
-    EXPECT_EQ(std::vector<std::string>{"[Our Apologies] Can't find the desktop folder: no link to Thundra was made there."}, ShownBoxes);
+    EXPECT_EQ(
+        std::vector<std::string> {"[Our Apologies] Can't find the desktop folder: no link to Thundra was made there."},
+        ShownBoxes);
     CoUninitialize();
     RemoveTree("C:\\thundra-links");
-}
-
-std::string Loaded;
-HMODULE WINAPI RecordLoad(LPCSTR name) { return Loaded = name, nullptr; }
-
-// The mail library is loaded by its full path in the system folder, whatever
-// the DLL search: Windows XP, which can't restrict it, looks beside the
-// program first.
-TEST_F(PlatformTest, TheMailLibraryFromTheSystemFolder)
-{
-    char system[MAX_PATH] = "";
-    GetSystemDirectoryA(system, MAX_PATH);
-    Sys.LoadLibraryA = RecordLoad;
-    BoxAnswers = {IDYES};
-    OfferCrashReport();
-    EXPECT_EQ(std::string(system) + "\\mapi32.dll", Loaded);
 }
 
 // The publisher's key goes only when nothing else is in it, also where
@@ -89,11 +76,14 @@ TEST_F(PlatformTest, ThePublisherKeyKeepsWhatIsNotOurs)
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Thundra", "DataDirectory", REG_SZ, "C:\\", 4);
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Other", "Its own", REG_SZ, "kept", 5);
     DeleteProductKey();
-    EXPECT_EQ("(none)|kept", RegistryText("Software\\Orvane\\Thundra", "DataDirectory") + "|" + RegistryText("Software\\Orvane\\Other", "Its own"));
+    EXPECT_EQ("(none)|kept",
+        RegistryText("Software\\Orvane\\Thundra", "DataDirectory") + "|" +
+            RegistryText("Software\\Orvane\\Other", "Its own"));
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Other");
     DeleteProductKey();
     HKEY publisher = nullptr;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Orvane", 0, KEY_READ, &publisher)) << "an empty publisher key stayed";
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Orvane", 0, KEY_READ, &publisher))
+        << "an empty publisher key stayed";
 }
 
 } // namespace

@@ -6,7 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 state=$(mkdir -p "$2" && cd "$2" && pwd)
 prefix=$state/prefix
-unmount() { ! mountpoint -q "$state/small-drive" || umount "$state/small-drive" 2>/dev/null || sudo -n umount "$state/small-drive" 2>/dev/null || true; }
+unmount() {
+    ! mountpoint -q "$state/small-drive" || umount "$state/small-drive" 2>/dev/null ||
+        sudo -n umount "$state/small-drive" 2>/dev/null || true
+}
 case $1 in
     start) unmount; THUNDRA_PREPARE_PREFIX="$0 drives" exec "$root/scripts/wine/session.sh" start "$state" ;;
     stop) unmount; exec "$root/scripts/wine/session.sh" stop "$state" ;;
