@@ -19,7 +19,6 @@ TEST_F(E2E, WhatTheGameIsGivenAndWhatItsExitCodeSays)
         const char *image, *text;
         bool patch = false;
     } rows[] = {
-        {"-noautoplay -exit 0", "  -exit 0", "normal", nullptr},
         {"-noautoplay -exit 0", "  -exit 0", "safe mode", nullptr, true},
         {"-no3dfx -noautoplay \"C:\\A Path\\x\" -SAFE -exit 2", "   \"C:\\A Path\\x\" -SAFE -exit 2", "normal",
             "Unable to initialize DirectX.\r\nIs it installed correctly?"},

@@ -57,7 +57,7 @@ TEST_F(E2E, NobodyAtTheKeyboardInstallsAndUninstalls)
 TEST_F(E2E, NobodyAtTheKeyboardIsToldByTheExitCode)
 {
     ASSERT_TRUE(Exists("S:\\")) << "no small drive S: (the Wine session mounts it as root)";
-    const std::vector<std::string> names = WriteGameData(Disc(), 6, 8 << 20),
+    const std::vector<std::string> names = WriteGameData(Disc(), 4, 8 << 20),
                                    before = MachineState();   // large enough that each stays a while as it is written
     const std::string logSwitch = " -log \"" + Temp("setup.log") + "\"";
     // what: the road; arguments; windows the robot sees; exit code; a line the log holds; the progress dialog's answer

@@ -37,13 +37,14 @@ TEST_P(Checksum, CarryOutOfThirtyTwoBitsAtEveryPosition)
         for (size_t i = 0; fill < 0 && i < data.size(); ++i)
             data[i] = static_cast<unsigned char>(i * 167 + 13);   // mixed bytes
         for (size_t p = 0; p < 21; ++p)
-            for (int64_t above : {-2, -1, 0, 1, 100}) {
+            for (int64_t above : {-1, 0, 1}) {
                 uint32_t start = static_cast<uint32_t>((uint64_t(1) << 32) + above - data[p] - Addend);
                 for (size_t i = p; i-- > 0;)
                     start = ((start << 1) | (start >> 31)) - data[i] - Addend;
                 for (size_t size = p + 1; size <= data.size(); ++size) {
                     std::vector<unsigned char> piece(data.begin(), data.begin() + size);   // a read past it is seen
-                    ASSERT_EQ(UpdateChecksumByteByByte(start, data.data(), size), UpdateChecksum(start, piece.data(), size))
+                    ASSERT_EQ(UpdateChecksumByteByByte(start, data.data(), size),
+                              UpdateChecksum(start, piece.data(), size))
                         << "carry at " << p << " (" << above << " above 2^32), size " << size;
                 }
             }

