@@ -16,6 +16,6 @@ std::string BesideDouble(const char* name, bool besideProgram)
 
 void AppendRecord(const char* file, const std::string& line, bool besideProgram)
 {
-    std::ofstream(BesideDouble(file, besideProgram), std::ios::app | std::ios::binary)
-        << line << "\n";   // "\n" line ends, read alike everywhere
+    // "\n" line ends, read alike everywhere.
+    std::ofstream(BesideDouble(file, besideProgram), std::ios::app | std::ios::binary) << line << "\n";
 }

@@ -8,8 +8,9 @@ std::string WindowText(HWND window)
 {
     char text[2048];
     DWORD_PTR length = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000,
-        &length);   // a busy machine may be slow to answer
+    // A busy machine may be slow to answer.
+    SendMessageTimeoutA(
+        window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 10000, &length);
     std::string result(text, std::min<size_t>(length, sizeof text - 1));
     result.erase(std::remove(result.begin(), result.end(), '&'), result.end());
     return result;

@@ -23,17 +23,18 @@ namespace {
 // What Setup and the uninstall may touch: each file's path and bytes, each folder's path and "\", each key
 // "HKLM\key\" and each of its values "HKLM\key\name" (type, then data).
 using Picture = std::map<std::string, std::string>;
+// Program Files\Orvane\Thundra\, as this build sees it.
 std::string Installed()
 {
     char dir[MAX_PATH];
     return GetDefaultInstallDir(dir), dir;
-}   // Program Files\Orvane\Thundra\, as this build sees it
+}
 const std::string Roots[] = {
     "C:\\thundra-steps\\games", "C:\\thundra-steps\\links", Installed().substr(0, Installed().size() - 9)};
 const char* const Keys[] = {"Software\\Orvane", "Software\\Orvane\\Thundra",
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Thundra"};
-constexpr char Data[] = "C:\\thundra-steps\\games\\Data\\",
-               Launcher[] = "Run\\launcher.exe";   // a small stand-in for this program
+constexpr char Data[] = "C:\\thundra-steps\\games\\Data\\";
+constexpr char Launcher[] = "Run\\launcher.exe";   // a small stand-in for this program
 const std::string Stub = Installed() + "Thunx.exe", Menu = "C:\\thundra-steps\\links\\all\\programs\\Orvane\\Thundra\\";
 std::string Disc;   // the disc's folder, with a backslash
 std::vector<std::string> Listed;   // the disc's files, by name
@@ -200,8 +201,8 @@ HANDLE WINAPI Create(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUT
     if ((disposition != OPEN_EXISTING && Step(ERROR_DISK_FULL, std::string("create ") + name)) ||
         ((access & DELETE) && Held(name)))
         return INVALID_HANDLE_VALUE;
-    HANDLE file = CreateFileA(
-        name, access, share | FILE_SHARE_READ, security, disposition, flags, templ);   // readable for the record
+    // Readable for the record.
+    HANDLE file = CreateFileA(name, access, share | FILE_SHARE_READ, security, disposition, flags, templ);
     if (file != INVALID_HANDLE_VALUE && disposition != OPEN_EXISTING)
         Flushed[name] = "";
     return Files[file] = name, file;
