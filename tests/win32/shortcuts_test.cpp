@@ -1,8 +1,6 @@
 // Where Setup's links land and where the removal looks for them: the
 // platform table poses as each Windows family and names the user's own
-// folders and the all-users folders apart. The keys Setup leaves, and where
-// DLLs come from.
-#include "crashreport/crash_report.h"
+// folders and the all-users folders apart. The keys Setup leaves.
 #include "setup/product_key.h"
 #include "setup/setup_options.h"
 #include "setup/setup_state.h"
@@ -66,22 +64,6 @@ TEST_F(PlatformTest, LinksForAllUsersOnWindowsNTAndEitherPlaceFoundAndRemoved)
         ShownBoxes);
     CoUninitialize();
     RemoveTree("C:\\thundra-links");
-}
-
-std::string Loaded;
-HMODULE WINAPI RecordLoad(LPCSTR name) { return Loaded = name, nullptr; }
-
-// The mail library is loaded by its full path in the system folder, whatever
-// the DLL search: Windows XP, which can't restrict it, looks beside the
-// program first. (Wine restricts it, so no end-to-end test can tell.)
-TEST_F(PlatformTest, TheMailLibraryFromTheSystemFolder)
-{
-    char system[MAX_PATH] = "";
-    GetSystemDirectoryA(system, MAX_PATH);
-    Sys.LoadLibraryA = RecordLoad;
-    BoxAnswers = {IDYES};
-    OfferCrashReport();
-    EXPECT_EQ(std::string(system) + "\\mapi32.dll", Loaded);
 }
 
 // The publisher's key goes only when nothing else is in it, also where
